@@ -1,0 +1,30 @@
+#pragma once
+
+// Every message, question, input box and file dialog of the program goes
+// through this interface, so that tests can answer them and read what the
+// user was shown.
+
+#include <QString>
+#include <optional>
+
+namespace matvarda {
+
+enum class Svar { Ja, Nej, Avbryt };
+
+class Dialoger {
+public:
+    virtual ~Dialoger() = default;
+
+    virtual void Meddelande(const QString& text) = 0;
+    virtual Svar FragaJaNejAvbryt(const QString& text) = 0;
+    virtual Svar FragaJaNej(const QString& text) = 0;
+    // nullopt when the user cancels.
+    virtual std::optional<QString> Inmatning(const QString& titel, const QString& ledtext,
+                                             const QString& forval) = 0;
+    virtual std::optional<QString> OppnaFil(const QString& titel, const QString& mapp,
+                                            const QString& filter) = 0;
+    virtual std::optional<QString> SparaFil(const QString& titel, const QString& mapp,
+                                            const QString& filter, const QString& forvaltNamn) = 0;
+};
+
+}  // namespace matvarda

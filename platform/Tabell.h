@@ -1,0 +1,127 @@
+#pragma once
+
+// The table store: one SQLite file per table (<folder>/<table>.db), read
+// through a cursor that walks an index, as the food and norm tables need it.
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <stdexcept>
+
+namespace matvarda {
+
+// Every failure of the store; what() carries the store's own message.
+class Tabellfel : public std::runtime_error {
+public:
+    explicit Tabellfel(const QString& meddelande);
+    QString Meddelande() const;
+};
+
+enum class Falttyp { Heltal, Flyttal, Text };
+
+struct Faltdefinition {
+    QString Namn;
+    Falttyp Typ = Falttyp::Text;
+    int Bredd = 0;  // characters, text fields only
+};
+
+struct Indexdefinition {
+    QString Namn;
+    QString Falt;  // text fields of an index sort by Swedish rules
+};
+
+class Tabell {
+public:
+    Tabell(QString mapp, QString namn);
+    ~Tabell();
+    Tabell(const Tabell&) = delete;
+    Tabell& operator=(const Tabell&) = delete;
+
+    // Creates the table file (replacing one that exists) with its fields,
+    // a primary index on `primarnyckel` and the further indexes.
+    static void Skapa(const QString& mapp, const QString& namn,
+                      const QVector<Faltdefinition>& falt, const QString& primarnyckel,
+                      const QVector<Indexdefinition>& index);
+
+    void SattMapp(const QString& mapp);
+    QString Mapp() const { return mapp_; }
+    QString Namn() const { return namn_; }
+    QString Filsokvag() const;
+    bool Finns() const;
+    void Oppna();
+    void Stang();
+    bool ArOppen() const;
+
+    // Index names ignore case; the empty name selects the primary index.
+    void ValjIndex(const QString& index);
+    void Forsta();
+    void Nasta();
+    bool Slut() const;
+    // Looks the key up in the primary index; on a match the cursor stands on
+    // that row and walks on in primary-key order.
+    bool HittaNyckel(const QVariant& nyckel);
+
+    int AntalFalt() const;
+    QString Faltnamn(int position) const;
+    int Faltposition(const QString& namn) const;  // -1 when missing
+    QString Text(const QString& falt) const;
+    QString Text(int position) const;
+    qint64 Heltal(const QString& falt) const;
+    double Flyttal(const QString& falt) const;
+    double Flyttal(int position) const;
+    QVariant Varde(int position) const;
+
+    // Edit, set, post: the current row is stored at once on post.
+    void Redigera();
+    void SattFalt(const QString& falt, const QVariant& varde);
+    void Posta();
+    void Avbryt();
+
+    // Accepts "<field> IS NOT NULL" or "<field> IS NULL".
+    void SattFilter(const QString& uttryck);
+    void Filtrera(bool pa);
+
+    // Text exchange: "," between fields, "." as decimal point, a heading
+    // line of field names, Windows-1252. Import updates rows with a known
+    // key and adds the others.
+    void ExporteraText(const QString& fil);
+    void ImporteraText(const QString& fil);
+
+    // For the importer: rows given in field order.
+    void BorjaTransaktion();
+    void Bekrafta();
+    void LaggTillRad(const QVariantList& varden);
+
+    // The open connection, for a bound grid (QSqlTableModel).
+    QSqlDatabase Databas() const;
+
+private:
+    void KravOppen() const;
+    void KravRad() const;
+    void KorFraga(const QString& villkor, const QVariantList& parametrar);
+    QString Ordning() const;
+    QString Filtervillkor() const;
+    int KravFalt(const QString& falt) const;
+
+    QString mapp_;
+    QString namn_;
+    QString anslutning_;
+    QStringList faltnamn_;
+    QVector<Falttyp> falttyper_;
+    QString primarnyckel_;
+    QStringList indexfalt_;  // fields of the selected index
+    QString filterFalt_;
+    bool filterArNull_ = false;
+    bool filtrerad_ = false;
+    QSqlQuery fraga_;
+    bool slut_ = true;
+    qint64 aktuellRowid_ = -1;
+    QVariantList aktuellRad_;
+    bool redigerar_ = false;
+    QVariantMap andringar_;
+};
+
+}  // namespace matvarda

@@ -1,0 +1,151 @@
+#include "platform/SvenskOrdning.h"
+#include "platform/Tabell.h"
+#include "stod/Fixtur.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace matvarda;
+using namespace matvarda::test;
+
+namespace {
+
+class TabellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SkapaLivsmedelstabell(mapp.path(), "fodtab100",
+                              {{"5001", "Ärtsoppa", "Rätter", "Övrigt", "portion", 300, "25", {{0, 250}}},
+                               {"2001", "apelsin", "Frukt, bär", "Frukt,bär", "st", 150, "", {{0, 200}}},
+                               {"2002", "Banan", "Frukt, bär", "Frukt,bär", "st", 120, "20,50", {{0, 380}}},
+                               {"9001", "Öl, starköl", "Dryck", "Drycker", "glas", 330, "30", {{0, 180}}},
+                               {"2003", "åkerbär", "Frukt, bär", "Frukt,bär", "dl", 60, "200", {{0, 150}}},
+                               {"1001", "zucchini", "Grönsaker, baljväxter, svamp", "Grönsaker", "st", 250, "", {}}});
+        tabell.Oppna();
+    }
+
+    QStringList NamnIOrdning() {
+        QStringList namn;
+        for (tabell.Forsta(); !tabell.Slut(); tabell.Nasta()) namn << tabell.Text("livsmedel");
+        return namn;
+    }
+
+    QTemporaryDir mapp;
+    Tabell tabell{mapp.path(), "fodtab100"};
+};
+
+TEST_F(TabellTest, NamnindexetSorterarSvensktUtanSkiftlage) {
+    tabell.ValjIndex("LIVSMEDEL");
+    EXPECT_EQ(NamnIOrdning(),
+              QStringList({"apelsin", "Banan", "zucchini", "åkerbär", "Ärtsoppa", "Öl, starköl"}));
+}
+
+TEST_F(TabellTest, PrimarindexetOchTomtIndexnamnFoljerKoden) {
+    tabell.ValjIndex("livsmedel");
+    tabell.ValjIndex("");
+    QStringList koder;
+    for (tabell.Forsta(); !tabell.Slut(); tabell.Nasta()) koder << tabell.Text("KOD");
+    EXPECT_EQ(koder, QStringList({"1001", "2001", "2002", "2003", "5001", "9001"}));
+}
+
+TEST_F(TabellTest, NyckelsokningHittarOchFortsatterIKodordning) {
+    tabell.ValjIndex("livsmedel");
+    ASSERT_TRUE(tabell.HittaNyckel(QString("2002")));
+    EXPECT_EQ(tabell.Text("Livsmedel"), "Banan");
+    EXPECT_DOUBLE_EQ(tabell.Flyttal(14), 380.0);
+    EXPECT_DOUBLE_EQ(tabell.Flyttal("portionsstorlek"), 120.0);
+    tabell.Nasta();
+    EXPECT_EQ(tabell.Text("Kod"), "2003");
+}
+
+TEST_F(TabellTest, MisslyckadNyckelsokningLamnarMarkorenOrord) {
+    ASSERT_TRUE(tabell.HittaNyckel(QString("2001")));
+    EXPECT_FALSE(tabell.HittaNyckel(QString("200")));
+    EXPECT_FALSE(tabell.HittaNyckel(QString("9999")));
+    EXPECT_EQ(tabell.Text("Kod"), "2001");
+}
+
+TEST_F(TabellTest, AndringSparasDirektOchFinnsKvarEfterOmoppning) {
+    ASSERT_TRUE(tabell.HittaNyckel(QString("2002")));
+    tabell.Redigera();
+    tabell.SattFalt("KGPRIS", "22,90");
+    tabell.Posta();
+    EXPECT_EQ(tabell.Text("kgpris"), "22,90");
+    tabell.Stang();
+    tabell.Oppna();
+    ASSERT_TRUE(tabell.HittaNyckel(QString("2002")));
+    EXPECT_EQ(tabell.Text("kgpris"), "22,90");
+}
+
+TEST_F(TabellTest, FiltretVisarBaraRaderMedVarde) {
+    tabell.SattFilter("kgpris IS NOT NULL");
+    tabell.Filtrera(true);
+    tabell.ValjIndex("");
+    // Two foods have an empty price text, which is a value; none is NULL.
+    EXPECT_EQ(NamnIOrdning().size(), 6);
+    tabell.SattFilter("Enhet1 IS NOT NULL");
+    EXPECT_EQ(NamnIOrdning().size(), 0);
+    tabell.Filtrera(false);
+    EXPECT_EQ(NamnIOrdning().size(), 6);
+}
+
+TEST_F(TabellTest, ExportOchImportGerSammaTabellTillbaka) {
+    const QString fil = QDir(mapp.path()).filePath("fodtab.txt");
+    tabell.ExporteraText(fil);
+    ASSERT_TRUE(tabell.HittaNyckel(QString("5001")));
+    tabell.Redigera();
+    tabell.SattFalt("Livsmedel", "ändrad");
+    tabell.Posta();
+
+    tabell.ImporteraText(fil);
+    ASSERT_TRUE(tabell.HittaNyckel(QString("5001")));
+    EXPECT_EQ(tabell.Text("Livsmedel"), "Ärtsoppa");
+    ASSERT_TRUE(tabell.HittaNyckel(QString("9001")));
+    EXPECT_EQ(tabell.Text("Livsmedel"), "Öl, starköl");
+    EXPECT_DOUBLE_EQ(tabell.Flyttal("Portionsstorlek"), 330.0);
+    tabell.ValjIndex("");
+    EXPECT_EQ(NamnIOrdning().size(), 6);
+}
+
+TEST_F(TabellTest, ImportMedFelaktigtTalAndrarIngenting) {
+    const QString fil = QDir(mapp.path()).filePath("fel.txt");
+    SkrivBytes(fil, "\"Kod\",\"Livsmedel\",\"Portionsstorlek\"\r\n\"7777\",\"Ny\",\"10\"\r\n\"2001\",\"X\",\"tio\"\r\n");
+    EXPECT_THROW(tabell.ImporteraText(fil), Tabellfel);
+    EXPECT_FALSE(tabell.HittaNyckel(QString("7777")));
+}
+
+TEST(Tabellfel, FelBarTabellensEgetMeddelande) {
+    QTemporaryDir mapp;
+    Tabell saknad(mapp.path(), "fodtab100");
+    EXPECT_FALSE(saknad.Finns());
+    try {
+        saknad.Oppna();
+        FAIL() << "öppnade en tabell som saknas";
+    } catch (const Tabellfel& fel) {
+        EXPECT_TRUE(fel.Meddelande().contains("fodtab100"));
+    }
+    EXPECT_FALSE(QFile::exists(saknad.Filsokvag()));
+
+    SkapaLivsmedelstabell(mapp.path(), "fodtab100", {});
+    Tabell tom(mapp.path(), "fodtab100");
+    tom.Oppna();
+    tom.Forsta();
+    EXPECT_TRUE(tom.Slut());
+    EXPECT_THROW(tom.Text("Kod"), Tabellfel);
+    EXPECT_THROW(tom.ValjIndex("saknas"), Tabellfel);
+    EXPECT_THROW(tom.SattFilter("Kod = 'x'; DROP TABLE fodtab100"), Tabellfel);
+    EXPECT_THROW(tom.SattFilter("Saknas IS NOT NULL"), Tabellfel);
+}
+
+TEST(SvenskOrdning, BokstavernaAAOEfterZOchSkiftlägetSpelarIngenRoll) {
+    EXPECT_LT(JamforSvenskt("zebra", "ål"), 0);
+    EXPECT_LT(JamforSvenskt("Ål", "äpple"), 0);
+    EXPECT_LT(JamforSvenskt("ÄPPLE", "öl"), 0);
+    EXPECT_LT(JamforSvenskt("apelsin", "Banan"), 0);
+    EXPECT_LT(JamforSvenskt("Crème", "creme fraiche"), 0);
+    EXPECT_LT(JamforSvenskt("ost", "ostkaka"), 0);
+    EXPECT_NE(JamforSvenskt("Ost", "ost"), 0);
+    EXPECT_EQ(JamforSvenskt("ost", "ost"), 0);
+}
+
+}  // namespace
