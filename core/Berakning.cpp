@@ -9,11 +9,12 @@ void SattText(QString& falt, const QString& varde, int bredd) { falt = varde.lef
 
 void TomPlats(TMaltidsrad& rad) { rad = TMaltidsrad{}; }
 
-bool NyBerakning(TDagbok& dagbok, Dialoger& dialoger, const std::function<void()>& spara) {
+bool NyBerakning(TDagbok& dagbok, Dialoger& dialoger, const std::function<bool()>& spara) {
     if (dagbok.Andrad) {
         const Svar svar = dialoger.FragaJaNejAvbryt(QStringLiteral("Vill du spara pågående beräkning innan ny startas?"));
         if (svar == Svar::Avbryt) return false;
-        if (svar == Svar::Ja && spara) spara();
+        // An unsaved calculation is not thrown away.
+        if (svar == Svar::Ja && !(spara && spara())) return false;
     }
     dagbok.Andrad = false;
     dagbok.AktuellDag = 0;

@@ -69,7 +69,8 @@ void SattText(QString& falt, const QString& varde, int bredd);
 void TomPlats(TMaltidsrad& rad);
 
 // Starts a new calculation; asks to save a modified one first (Yes runs
-// `spara`). False when the user cancelled and nothing changed.
-bool NyBerakning(TDagbok& dagbok, Dialoger& dialoger, const std::function<void()>& spara);
+// `spara`). False when the user cancelled, or the save did not happen, and
+// nothing changed.
+bool NyBerakning(TDagbok& dagbok, Dialoger& dialoger, const std::function<bool()>& spara);
 
 }  // namespace matvarda

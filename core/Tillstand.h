@@ -63,6 +63,9 @@ struct TTillstand {
     TInstallningar Installningar;
     QString Losenord = Standardlosenord;
     bool PrisTillTabell = true;  // false after the first failed price write
+    // The food-group window's box: searches leave out foods outside the
+    // raw-material groups.
+    bool EndastRavarugrupper = false;
     TResultat Resultat;
 };
 

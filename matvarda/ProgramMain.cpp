@@ -1,6 +1,29 @@
+#include "core/Startfel.h"
+#include "matvarda/Form1.h"
+#include "matvarda/FormProgram.h"
+#include "platform/QtDialoger.h"
+#include "platform/Tabell.h"
+
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationDisplayName(QStringLiteral("Matvarda"));
+    matvarda::QtDialoger dialoger;
+    matvarda::TProgram program(QDir::currentPath(), dialoger);
+    // A start that cannot complete says why and ends, rather than running
+    // half-started.
+    try {
+        matvarda::SkapaFonstren(program);
+    } catch (const matvarda::Startfel& fel) {
+        dialoger.Meddelande(fel.Meddelande());
+        return 1;
+    } catch (const matvarda::Tabellfel& fel) {
+        dialoger.Meddelande(fel.Meddelande());
+        return 1;
+    }
+    dialoger.SattForalder(program.Form1.get());
+    program.Form1->show();
+    return app.exec();
 }

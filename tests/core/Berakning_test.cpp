@@ -38,7 +38,7 @@ TEST(NyBerakning, TommerAllaMaltiderOchStallerMarkorenPaFrukostDag1) {
         SkriptadeDialoger dialoger;
         dialoger.Svara(svar);
         int sparningar = 0;
-        EXPECT_TRUE(NyBerakning(dagbok, dialoger, [&] { ++sparningar; }));
+        EXPECT_TRUE(NyBerakning(dagbok, dialoger, [&] { return ++sparningar > 0; }));
         EXPECT_EQ(sparningar, svar == Svar::Ja ? 1 : 0);
         EXPECT_EQ(dialoger.Visat, QStringList({"Vill du spara pågående beräkning innan ny startas?"}));
         EXPECT_TRUE(AllaTomma(dagbok));
@@ -53,10 +53,19 @@ TEST(NyBerakning, AvbrytLamnarAlltOrort) {
     TDagbok dagbok = IfylldDagbok();
     SkriptadeDialoger dialoger;
     dialoger.Svara(Svar::Avbryt);
-    EXPECT_FALSE(NyBerakning(dagbok, dialoger, [] { FAIL(); }));
+    EXPECT_FALSE(NyBerakning(dagbok, dialoger, [] { ADD_FAILURE(); return true; }));
     EXPECT_EQ(dagbok.Berakning[2][1][5].Kod, "2001");
     EXPECT_EQ(dagbok.AktuellDag, 2);
     EXPECT_EQ(dagbok.Maltidsnamn, "Lunch");
+    EXPECT_TRUE(dagbok.Andrad);
+}
+
+TEST(NyBerakning, JaUtanLyckadSparningBeharBerakningen) {
+    TDagbok dagbok = IfylldDagbok();
+    SkriptadeDialoger dialoger;
+    dialoger.Svara(Svar::Ja);
+    EXPECT_FALSE(NyBerakning(dagbok, dialoger, [] { return false; }));
+    EXPECT_EQ(dagbok.Berakning[2][1][5].Kod, "2001");
     EXPECT_TRUE(dagbok.Andrad);
 }
 

@@ -1,0 +1,125 @@
+#include "calc/RaknaOm.h"
+
+#include <QLocale>
+
+namespace matvarda {
+namespace {
+
+constexpr float ProteinFaktor = 1700;
+constexpr float FettFaktor = 3700;
+constexpr float KolhydratFaktor = 1700;
+
+int RaknaValda(const TUrval& urval) {
+    int antal = 0;
+    for (int n = ForstaNaringsnummer; n <= SistaNaringsnummer; ++n) antal += urval.Valda[n] ? 1 : 0;
+    return antal;
+}
+
+TEnergifordelning Energifordelning(const TNaringsvarden& v, float alkoholFaktor) {
+    const float energi = ProteinFaktor * v[Protein] + FettFaktor * v[Fett] + KolhydratFaktor * v[Kolhydrater] +
+                         alkoholFaktor * v[Alkohol];
+    if (!(energi > 5)) return {};
+    return {100 * ProteinFaktor * v[Protein] / energi, 100 * FettFaktor * v[Fett] / energi,
+            100 * KolhydratFaktor * v[Kolhydrater] / energi, 100 * alkoholFaktor * v[Alkohol] / energi};
+}
+
+void Procent(const TNaringsvarden& summa, const TNaringsvarden& behov, TNaringsvarden& procent) {
+    for (int i = 0; i < AntalNaringsamnen; ++i) procent[i] = behov[i] > 0 ? 100 * summa[i] / behov[i] : 0.0f;
+}
+
+// Sums, row percentages and price of one meal.
+void RaknaMaltid(const TMaltid& maltid, const TNaringsvarden& behov, TNaringsvarden& summa,
+                 std::array<TNaringsvarden, AntalPlatser>& radProcent, float& pris) {
+    summa.fill(0);
+    pris = 0;
+    for (int k = 1; k < AntalPlatser; ++k) {
+        const TMaltidsrad& rad = maltid[k];
+        if (ArTom(rad)) continue;
+        pris += 0.001f * rad.Gram * rad.Kgpris;
+        for (int i = 0; i < AntalNaringsamnen; ++i) {
+            summa[i] += 0.01f * rad.Gram * rad.Naring[i];
+            radProcent[k][i] = behov[i] > 0.001f ? rad.Gram * rad.Naring[i] / behov[i] : 0.0f;
+        }
+    }
+}
+
+void RaknaSalt(TTillstand& t) {
+    TResultat& r = t.Resultat;
+    if (t.Dagbok.Visning == 2) {
+        r.Saltgram = 0.0025f * r.PeriodMedel[Natrium];
+        r.Saltetikett = QStringLiteral("Dagsmedelvärdet salt är: ");
+        return;
+    }
+    r.Saltgram = 0.0025f * r.Dagssumma[t.Dagbok.AktuellDag][Natrium];
+    r.Saltetikett = QStringLiteral("Saltmängden denna dag är: ");
+}
+
+}  // namespace
+
+void RaknaOm(TTillstand& t) {
+    TResultat& r = t.Resultat;
+    const TNaringsvarden& behov = t.Behov.Dagsbehov;
+    t.Urval.AntalValda = RaknaValda(t.Urval);
+
+    r.Periodpris = 0;
+    int dagarMedPris = 0;
+    r.IntagsDagar = 0;
+    TNaringsvarden periodSumma{};
+    for (int d = 0; d < AntalDagar; ++d) {
+        r.Dagspris[d] = 0;
+        r.Dagssumma[d].fill(0);
+        for (int m = 0; m < AntalMaltider; ++m) {
+            RaknaMaltid(t.Dagbok.Berakning[d][m], behov, r.Maltidssumma[d][m], r.RadProcent[d][m],
+                        r.Maltidspris[d][m]);
+            r.Dagspris[d] += r.Maltidspris[d][m];
+            for (int i = 0; i < AntalNaringsamnen; ++i) r.Dagssumma[d][i] += r.Maltidssumma[d][m][i];
+            Procent(r.Maltidssumma[d][m], behov, r.Maltidsprocent[d][m]);
+            r.MaltidsEnergi[d][m] = Energifordelning(r.Maltidssumma[d][m], t.Start.AlkoholFaktor);
+        }
+        r.Periodpris += r.Dagspris[d];
+        dagarMedPris += r.Dagspris[d] > 0.01f ? 1 : 0;
+        r.IntagsDagar += r.Dagssumma[d][EnergiKj] > 10 ? 1 : 0;
+        for (int i = 0; i < AntalNaringsamnen; ++i) periodSumma[i] += r.Dagssumma[d][i];
+        Procent(r.Dagssumma[d], behov, r.Dagsprocent[d]);
+        r.DagsEnergi[d] = Energifordelning(r.Dagssumma[d], t.Start.AlkoholFaktor);
+    }
+    r.Medelpris = dagarMedPris > 0 ? r.Periodpris / dagarMedPris : 0.0f;
+    for (int i = 0; i < AntalNaringsamnen; ++i)
+        r.PeriodMedel[i] = r.IntagsDagar > 0 ? periodSumma[i] / r.IntagsDagar : 0.0f;
+    Procent(r.PeriodMedel, behov, r.PeriodProcent);
+    r.PeriodEnergi = r.PeriodMedel[EnergiKj] > 5 ? Energifordelning(r.PeriodMedel, t.Start.AlkoholFaktor)
+                                                 : TEnergifordelning{};
+    RaknaSalt(t);
+}
+
+QString Dagtext(const TResultat& resultat, int dag) {
+    const bool intag = resultat.Dagssumma[dag][EnergiKj] > 0.1f;
+    return (intag ? QStringLiteral("DAG") : QStringLiteral("dag")) + QString::number(dag + 1);
+}
+
+QString SystemTal(double varde, int decimaler) {
+    QLocale lokal;
+    lokal.setNumberOptions(QLocale::OmitGroupSeparator);
+    return lokal.toString(varde, 'f', decimaler);
+}
+
+QString Prisrad(const TTillstand& t) {
+    const TDagbok& dagbok = t.Dagbok;
+    const TResultat& r = t.Resultat;
+    QString rad;
+    switch (dagbok.Visning) {
+    case 0:
+        rad = QStringLiteral("Pris %1: %2").arg(dagbok.Maltidsnamn,
+                                                SystemTal(r.Maltidspris[dagbok.AktuellDag][dagbok.AktuellMaltid], 2));
+        break;
+    case 1:
+        rad = QStringLiteral("Pris %1: %2").arg(Dagtext(r, dagbok.AktuellDag), SystemTal(r.Dagspris[dagbok.AktuellDag], 2));
+        break;
+    default:
+        rad = QStringLiteral("Pris alla dagar: %1").arg(SystemTal(r.Periodpris, 2));
+        break;
+    }
+    return ' ' + rad + QStringLiteral(" kr");
+}
+
+}  // namespace matvarda

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "matvarda/FormProgram.h"
+#include "matvarda/Livsmedelsval.h"
+
+#include <QListWidget>
+#include <QMainWindow>
+#include <QTableWidget>
+#include <functional>
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class QVBoxLayout;
+class QHBoxLayout;
+
+namespace matvarda {
+
+class TBildgrupper;
+
+// The food list; a dragged line carries its row, and only this list's
+// lines are accepted by the meal grid.
+class TLivsmedelslistbox : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+    static const QString Mimetyp;
+
+protected:
+    QMimeData* mimeData(const QList<QListWidgetItem*>& rader) const override;
+};
+
+// The meal grid: rows 0..28 of the widget are slots 1..29 of the meal.
+class TMaltidsgrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit TMaltidsgrid(QWidget* foralder);
+
+signals:
+    void EnterTryckt(int rad, int kolumn, const QString& text);
+    void LivsmedelSlappt(int listrad, int slot);
+
+protected:
+    void keyPressEvent(QKeyEvent* handelse) override;
+    void dragEnterEvent(QDragEnterEvent* handelse) override;
+    void dragMoveEvent(QDragMoveEvent* handelse) override;
+    void dropEvent(QDropEvent* handelse) override;
+};
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(TProgram& program);
+    ~TForm1() override;
+
+    // The refresh after every recalculation, in its fixed order.
+    void Uppdatera();
+    void VisaMaltid();
+    void VisaBildgrupp(const QString& grupp);
+    void VisaUtokadGrupp(const QString& grupp);
+    void SokPaNamn();
+    // Adds the selected food of the list; rad 0 means the first empty slot.
+    void LaggTillLivsmedel(int rad, bool infoga);
+    void StringGridMaltidKeyPress(int rad, int kolumn, const QString& text);
+    void StringGridMaltidHogerklick(const QPoint& punkt);
+    void ListBoxViktenClick(int rad);
+    void ButtonOkaClick();
+    void ButtonMinskaClick();
+    void ButtonTaBortClick();
+    void ValjMaltid(int maltid);
+    void ValjDag(int dag);
+    void ValjVisning(int visning);
+    void KopieraMaltid1Click();
+    void KlistraInMaltid1Click();
+    void NyBerakning1Click();
+
+    // The save of the calculation; empty until the calculation file exists.
+    std::function<bool()> SparaBerakning;
+
+    // Controls named as the program's other windows and tests reach them.
+    TMaltidsgrid* StringGridMaltid = nullptr;
+    TLivsmedelslistbox* ListBoxLivs = nullptr;
+    QStringList Livsmedelsnycklar;
+    QListWidget* ListBoxVikter = nullptr;
+    QComboBox* ComboBoxSLVgrupp = nullptr;
+    QComboBox* ComboBoxDag = nullptr;
+    QButtonGroup* Maltidsknappar = nullptr;
+    QButtonGroup* Visningsknappar = nullptr;
+    QLineEdit* EditPris = nullptr;
+    QLabel* LabelHogerklick = nullptr;
+    TBildgrupper* Bild = nullptr;
+    QWidget* PanelDiagram = nullptr;
+    QHBoxLayout* LayoutDiagramknappar = nullptr;
+    QMenu* MenuArkiv = nullptr;
+    QMenu* MenuVemArDu = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* handelse) override;
+
+private:
+    void SkapaKontroller();
+    QWidget* SkapaMaltidsdel();
+    QWidget* SkapaLivsmedelsdel();
+    QWidget* SkapaDiagramdel();
+    QWidget* SkapaBilddel();
+    void SkapaMeny();
+    void VisaListor(const TLivsmedelslistor& listor);
+    void GeListanFokus();
+    void RaknaOm();
+    void UppdateraDaglista();
+    void UppdateraMaltidsknappar();
+    void FargaMaltidsknappar();
+    // Asks to save a modified calculation; false when the user cancels.
+    bool SparaFore(const QString& fraga);
+    bool Spara();
+
+    TProgram& program_;
+    TTillstand& t_;
+    QTimer* hogerklickTimer_ = nullptr;
+    bool uppdaterar_ = false;
+};
+
+}  // namespace matvarda
