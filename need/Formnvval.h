@@ -1,0 +1,34 @@
+#pragma once
+
+// The nutrient selection window: 50 boxes, and "OK" stores and applies them.
+
+#include "matvarda/FormProgram.h"
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QPushButton;
+
+namespace matvarda {
+
+class Tformnvval : public QWidget {
+    Q_OBJECT
+public:
+    Tformnvval(TProgram& program, QWidget* foralder);
+
+    void Button1Click();
+
+    // The box of nutrient number n; null for the numbers without a box.
+    std::array<QCheckBox*, SistaNaringsnummer + 1> Rutor{};
+    QPushButton* Button1 = nullptr;
+
+private:
+    void SkapaKontroller();
+    void FormCreate();
+    TUrval MarkeradeRutor() const;
+
+    TProgram& program_;
+};
+
+}  // namespace matvarda
