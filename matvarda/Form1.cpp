@@ -1,10 +1,14 @@
 #include "matvarda/Form1.h"
 
+#include "admin/FormInst.h"
+#include "admin/Losenord.h"
 #include "calc/RaknaOm.h"
 #include "core/Naringsamnen.h"
 #include "matvarda/FormBild.h"
 #include "matvarda/Maltidsrader.h"
 #include "matvarda/Start.h"
+#include "need/FormNorm.h"
+#include "need/Formnvval.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +41,14 @@ QColor Radfarg(int rad) {
                                     QColor(0, 255, 0), QColor(128, 128, 128), QColor(0, 255, 255), Qt::black};
     while (rad > 9) rad -= 9;
     return farger[rad];
+}
+
+// Secondary windows keep their content between showings.
+void Visa(QWidget* fonster) {
+    if (!fonster) return;
+    fonster->show();
+    fonster->raise();
+    fonster->activateWindow();
 }
 
 // Caption colours of the meal buttons in the day view: the colours of the
@@ -146,6 +158,7 @@ TForm1::TForm1(TProgram& program) : program_(program), t_(*program.Tillstand) {
     t_.Dagbok.Visning = 0;
     t_.Behov.Normtyp = QStringLiteral("standardnorm");
     t_.Start.ForstaTillagg = true;
+    t_.Losenord = LasLosenord(program_.Fil(QStringLiteral("losenord.txt")));
 }
 
 TForm1::~TForm1() = default;
@@ -329,6 +342,7 @@ void TForm1::SkapaMeny() {
     MenuArkiv->addAction(QStringLiteral("Kopiera denna måltid"), this, &TForm1::KopieraMaltid1Click);
     MenuArkiv->addAction(QStringLiteral("Klistra in måltid"), this, &TForm1::KlistraInMaltid1Click);
     MenuArkiv->addSeparator();
+    MenuArkiv->addAction(QStringLiteral("Inställningar"), this, [this] { Visa(program_.FormInst); });
 
     // Not in the menu, but its shortcut works anywhere in the window.
     auto* sok = new QAction(QStringLiteral("Sök livsmedel på namn"), this);
@@ -338,6 +352,8 @@ void TForm1::SkapaMeny() {
     addAction(sok);
 
     MenuVemArDu = menuBar()->addMenu(QStringLiteral("Vem är du?"));
+    MenuVemArDu->addAction(QStringLiteral("Standardnormer"), this, [this] { Visa(program_.FormNorm); });
+    menuBar()->addAction(QStringLiteral("Välj näringsämnen"), this, [this] { Visa(program_.Formnvval); });
     menuBar()->addAction(QStringLiteral("Copyright"), this, [this] {
         program_.Dialogerna.Meddelande(
             QStringLiteral("Matvarda - kostberäkning\n\n"

@@ -1,7 +1,10 @@
 #include "matvarda/FormProgram.h"
 
+#include "admin/FormInst.h"
 #include "calc/RaknaOm.h"
 #include "matvarda/Form1.h"
+#include "need/FormNorm.h"
+#include "need/Formnvval.h"
 
 namespace matvarda {
 
@@ -17,11 +20,14 @@ void TProgram::RaknaOm() {
 
 void SkapaFonstren(TProgram& program) {
     program.Form1 = std::make_unique<TForm1>(program);
+    program.FormNorm = new TFormNorm(program, program.Form1.get());
+    program.Formnvval = new Tformnvval(program, program.Form1.get());
 
     // The vegetables are listed once the diary and the catalogues exist;
     // the start-up phase ends here.
     program.Form1->VisaBildgrupp(QStringLiteral("Grönsaker"));
     program.Tillstand->Start.Uppstart = false;
+    program.FormInst = new TFormInst(program, program.Form1.get());
 }
 
 }  // namespace matvarda
