@@ -2,9 +2,12 @@
 
 #include "admin/FormInst.h"
 #include "admin/Losenord.h"
+#include "calc/FormSalt.h"
+#include "calc/Formsiffror.h"
 #include "calc/RaknaOm.h"
 #include "core/Naringsamnen.h"
 #include "matvarda/FormBild.h"
+#include "matvarda/FormDiagram.h"
 #include "matvarda/Maltidsrader.h"
 #include "matvarda/Start.h"
 #include "need/FormNorm.h"
@@ -317,7 +320,39 @@ QWidget* TForm1::SkapaDiagramdel() {
     auto* diagramlayout = new QVBoxLayout(PanelDiagram);
     diagramlayout->setContentsMargins(0, 0, 0, 0);
     lodrat->addWidget(PanelDiagram, 1);
+    SkapaDiagram(del);
     return del;
+}
+
+// The charts in the panel, and their buttons in the row above it in the
+// order "Staplar", "Energicirklar", "Näringen i siffror", views, "Salt".
+void TForm1::SkapaDiagram(QWidget* del) {
+    Diagram = new TDiagramyta(program_, PanelDiagram);
+    PanelDiagram->layout()->addWidget(Diagram);
+    ButtonSiffror = Knapp(QStringLiteral("Näringen i siffror"), del);
+    connect(ButtonSiffror, &QPushButton::clicked, this, [this] {
+        if (!program_.Formsiffror) return;
+        program_.Formsiffror->show();
+        program_.Formsiffror->raise();
+        RaknaOm();
+    });
+    ButtonSalt = Knapp(QStringLiteral("Salt"), del);
+    connect(ButtonSalt, &QPushButton::clicked, this, [this] {
+        if (!program_.FormSalt) return;
+        program_.FormSalt->show();
+        program_.FormSalt->raise();
+    });
+    LayoutDiagramknappar->insertWidget(0, Diagram->ButtonStaplar);
+    LayoutDiagramknappar->insertWidget(1, Diagram->ButtonEnergicirklar);
+    LayoutDiagramknappar->insertWidget(2, ButtonSiffror);
+    LayoutDiagramknappar->insertWidget(6, ButtonSalt);
+}
+
+void TForm1::SattSidstorlek() { Diagram->SattSidstorlek(); }
+
+void TForm1::resizeEvent(QResizeEvent* handelse) {
+    QMainWindow::resizeEvent(handelse);
+    SattSidstorlek();
 }
 
 QWidget* TForm1::SkapaBilddel() {
@@ -367,9 +402,13 @@ void TForm1::RaknaOm() { program_.RaknaOm(); }
 void TForm1::Uppdatera() {
     uppdaterar_ = true;
     VisaMaltid();
+    Diagram->SattRubrik();
+    Diagram->RitaStapel();
     EditPris->setText(Prisrad(t_));
+    if (program_.FormSalt) program_.FormSalt->FyllSalt();
     UppdateraDaglista();
     UppdateraMaltidsknappar();
+    if (program_.Formsiffror && program_.Formsiffror->isVisible()) program_.Formsiffror->FyllSiffror();
     uppdaterar_ = false;
 }
 

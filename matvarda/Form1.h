@@ -20,6 +20,7 @@ class QHBoxLayout;
 namespace matvarda {
 
 class TBildgrupper;
+class TDiagramyta;
 
 // The food list; a dragged line carries its row, and only this list's
 // lines are accepted by the meal grid.
@@ -76,6 +77,9 @@ public:
     void KopieraMaltid1Click();
     void KlistraInMaltid1Click();
     void NyBerakning1Click();
+    // Re-pages the bar chart to its height; on resize and when the nutrient
+    // selection is confirmed.
+    void SattSidstorlek();
 
     // The save of the calculation; empty until the calculation file exists.
     std::function<bool()> SparaBerakning;
@@ -94,17 +98,22 @@ public:
     TBildgrupper* Bild = nullptr;
     QWidget* PanelDiagram = nullptr;
     QHBoxLayout* LayoutDiagramknappar = nullptr;
+    TDiagramyta* Diagram = nullptr;
+    QPushButton* ButtonSiffror = nullptr;
+    QPushButton* ButtonSalt = nullptr;
     QMenu* MenuArkiv = nullptr;
     QMenu* MenuVemArDu = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* handelse) override;
+    void resizeEvent(QResizeEvent* handelse) override;
 
 private:
     void SkapaKontroller();
     QWidget* SkapaMaltidsdel();
     QWidget* SkapaLivsmedelsdel();
     QWidget* SkapaDiagramdel();
+    void SkapaDiagram(QWidget* del);
     QWidget* SkapaBilddel();
     void SkapaMeny();
     void VisaListor(const TLivsmedelslistor& listor);

@@ -1,6 +1,8 @@
 #include "matvarda/FormProgram.h"
 
 #include "admin/FormInst.h"
+#include "calc/FormSalt.h"
+#include "calc/Formsiffror.h"
 #include "calc/RaknaOm.h"
 #include "matvarda/Form1.h"
 #include "need/FormNorm.h"
@@ -28,6 +30,8 @@ void SkapaFonstren(TProgram& program) {
     program.Form1->VisaBildgrupp(QStringLiteral("Grönsaker"));
     program.Tillstand->Start.Uppstart = false;
     program.FormInst = new TFormInst(program, program.Form1.get());
+    program.FormSalt = new TFormSalt(program, program.Form1.get());
+    program.Formsiffror = new TFormsiffror(program, program.Form1.get());
 }
 
 }  // namespace matvarda

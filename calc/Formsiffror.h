@@ -1,0 +1,30 @@
+#pragma once
+
+// The numbers window: the chosen nutrients of the selected food row, the
+// current meal and the current day, as numbers.
+
+#include "matvarda/FormProgram.h"
+
+#include <QWidget>
+
+class QTableWidget;
+
+namespace matvarda {
+
+class TFormsiffror : public QWidget {
+    Q_OBJECT
+public:
+    TFormsiffror(TProgram& program, QWidget* foralder);
+
+    // Run by the recalculation while the window is shown.
+    void FyllSiffror();
+
+    QTableWidget* StringGridSiffror = nullptr;
+
+private:
+    void SattCell(int rad, int kolumn, const QString& text);
+
+    const TTillstand& t_;
+};
+
+}  // namespace matvarda

@@ -1,0 +1,294 @@
+#include "platform/QtDiagram.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QHorizontalStackedBarSeries>
+#include <QLegend>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace matvarda {
+namespace {
+
+// Qt Charts keeps only distinct category names; a zero-width space makes an
+// empty or repeated label distinct without changing what is drawn.
+const QChar Osynlig(0x200B);
+
+QColor Qtfarg(TFarg farg) { return QColor(farg.Rod, farg.Gron, farg.Bla); }
+
+QString Unik(QString etikett, const QStringList& tagna) {
+    while (etikett.isEmpty() || tagna.contains(etikett)) etikett += Osynlig;
+    return etikett;
+}
+
+}  // namespace
+
+QtDiagram::QtDiagram(Diagramslag slag, int antalSerier, QWidget* foralder)
+    : QChartView(new QChart, foralder), slag_(slag), serier_(slag == Diagramslag::Cirkel ? 1 : antalSerier) {
+    setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+    chart()->setBackgroundRoundness(0);
+    chart()->setDropShadowEnabled(false);
+    chart()->setMargins(QMargins(2, 2, 2, 2));
+    chart()->setBackgroundBrush(Qt::white);
+    chart()->legend()->hide();
+    if (slag == Diagramslag::Staplar)
+        SkapaStaplar();
+    else
+        SkapaCirkel();
+    // The drawing over the chart follows the plot area wherever it moves.
+    connect(chart(), &QChart::plotAreaChanged, viewport(), qOverload<>(&QWidget::update));
+}
+
+QtDiagram::~QtDiagram() = default;
+
+void QtDiagram::SkapaStaplar() {
+    staplar_ = new QHorizontalStackedBarSeries;
+    staplar_->setBarWidth(0.7);
+    staplar_->setLabelsVisible(false);
+    chart()->addSeries(staplar_);
+    kategoriaxel_ = new QBarCategoryAxis;
+    kategoriaxel_->setReverse(true);
+    kategoriaxel_->setGridLineVisible(false);
+    chart()->addAxis(kategoriaxel_, Qt::AlignLeft);
+    staplar_->attachAxis(kategoriaxel_);
+    vardeaxel_ = new QValueAxis;
+    vardeaxel_->setLabelFormat(QStringLiteral("%d"));
+    chart()->addAxis(vardeaxel_, Qt::AlignBottom);
+    staplar_->attachAxis(vardeaxel_);
+    chart()->setPlotAreaBackgroundBrush(Qt::white);
+    chart()->setPlotAreaBackgroundVisible(true);
+}
+
+void QtDiagram::SkapaCirkel() {
+    cirkel_ = new QPieSeries;
+    cirkel_->setPieSize(0.6);
+    chart()->addSeries(cirkel_);
+}
+
+void QtDiagram::SattRubrik(const QString& rubrik) {
+    if (chart()->title() != rubrik) chart()->setTitle(rubrik);
+}
+
+QString QtDiagram::Rubrik() const { return chart()->title(); }
+
+void QtDiagram::SattForklaring(bool synlig) { chart()->legend()->setVisible(synlig); }
+
+void QtDiagram::SattVardeaxel(double min, double max) {
+    if (!vardeaxel_) return;
+    vardeaxel_->setRange(min, max);
+}
+
+void QtDiagram::SattProcentformat(const QString& efterProcent) {
+    procentformat_ = efterProcent;
+    Andrat();
+}
+
+void QtDiagram::Rensa(int nummer) {
+    if (serier_.at(nummer).isEmpty()) return;
+    serier_.at(nummer).clear();
+    Andrat();
+}
+
+void QtDiagram::RensaAlla() {
+    for (int s = 0; s < AntalSerier(); ++s) Rensa(s);
+}
+
+void QtDiagram::LaggTill(int nummer, double varde, const QString& etikett, TFarg farg) {
+    serier_.at(nummer).append({varde, etikett, farg});
+    Andrat();
+}
+
+int QtDiagram::AntalKategorier() const {
+    qsizetype antal = 0;
+    for (const TSerie& serie : serier_) antal = std::max(antal, serie.size());
+    return static_cast<int>(antal);
+}
+
+int QtDiagram::AntalSidor() const {
+    if (punkterPerSida_ == 0) return 1;
+    return std::max(1, (AntalKategorier() + punkterPerSida_ - 1) / punkterPerSida_);
+}
+
+void QtDiagram::SattPunkterPerSida(int antal) {
+    punkterPerSida_ = std::max(antal, 0);
+    sida_ = std::min(sida_, AntalSidor() - 1);
+    Andrat();
+}
+
+void QtDiagram::NastaSida() {
+    if (sida_ + 1 >= AntalSidor()) return;
+    ++sida_;
+    Andrat();
+}
+
+void QtDiagram::ForegaendeSida() {
+    if (sida_ == 0) return;
+    --sida_;
+    Andrat();
+}
+
+void QtDiagram::Andrat() {
+    if (andrat_) return;
+    andrat_ = true;
+    QMetaObject::invokeMethod(this, &QtDiagram::Uppdatera, Qt::QueuedConnection);
+}
+
+void QtDiagram::Uppdatera() {
+    // A hidden chart is brought up to date when it is shown.
+    if (!andrat_ || isHidden()) return;
+    Synka();
+}
+
+void QtDiagram::showEvent(QShowEvent* handelse) {
+    QChartView::showEvent(handelse);
+    Uppdatera();
+}
+
+void QtDiagram::Synka() {
+    andrat_ = false;
+    if (staplar_)
+        UppdateraStaplar();
+    else
+        UppdateraCirkel();
+}
+
+QBarSet* QtDiagram::Stapelset(int serie, TFarg farg) {
+    for (const TStapelset& s : stapelset_)
+        if (s.Serie == serie && s.Farg == farg) return s.Set;
+    auto* set = new QBarSet(QString::number(serie + 1), this);
+    if (!farg.Automatisk) {
+        set->setColor(Qtfarg(farg));
+        set->setBorderColor(Qtfarg(farg));
+    }
+    stapelset_.push_back({serie, farg, set});
+    return set;
+}
+
+QStringList QtDiagram::Sidkategorier(int forsta, int antal) const {
+    QStringList kategorier;
+    for (int k = forsta; k < forsta + antal; ++k) {
+        QString etikett;
+        for (const TSerie& serie : serier_) {
+            if (k >= serie.size()) continue;
+            etikett = serie[k].Etikett;
+            break;
+        }
+        kategorier.append(Unik(etikett, kategorier));
+    }
+    return kategorier;
+}
+
+void QtDiagram::UppdateraStaplar() {
+    sida_ = std::min(sida_, AntalSidor() - 1);
+    const int forsta = sida_ * punkterPerSida_;
+    // The last page is padded with empty categories to keep the scale.
+    const int antal = punkterPerSida_ == 0 ? AntalKategorier() : punkterPerSida_;
+
+    std::vector<QBarSet*> behovda;
+    for (int s = 0; s < AntalSerier(); ++s) {
+        const TSerie& serie = serier_[s];
+        // One bar set per colour of the series; a set is zero where the
+        // series has a point of another colour.
+        std::vector<TFarg> farger;
+        for (const TPunkt& punkt : serie)
+            if (std::find(farger.begin(), farger.end(), punkt.Farg) == farger.end()) farger.push_back(punkt.Farg);
+        for (TFarg farg : farger) {
+            QBarSet* set = Stapelset(s, farg);
+            QList<qreal> varden(antal, 0.0);
+            for (int k = 0; k < antal && forsta + k < serie.size(); ++k)
+                if (serie[forsta + k].Farg == farg) varden[k] = serie[forsta + k].Varde;
+            if (set->count() != antal) {
+                set->remove(0, set->count());
+                set->append(varden);
+            } else {
+                for (int k = 0; k < antal; ++k)
+                    if (set->at(k) != varden[k]) set->replace(k, varden[k]);
+            }
+            behovda.push_back(set);
+        }
+    }
+    UppdateraStapelset(behovda);
+    const QStringList kategorier = Sidkategorier(forsta, antal);
+    if (kategoriaxel_->categories() != kategorier) kategoriaxel_->setCategories(kategorier);
+}
+
+// Unused sets are taken out of the series, so empty series cost nothing.
+void QtDiagram::UppdateraStapelset(const std::vector<QBarSet*>& behovda) {
+    const QList<QBarSet*> nuvarande = staplar_->barSets();
+    if (std::equal(nuvarande.begin(), nuvarande.end(), behovda.begin(), behovda.end())) return;
+    for (QBarSet* set : nuvarande) staplar_->take(set);
+    staplar_->append(QList<QBarSet*>(behovda.begin(), behovda.end()));
+}
+
+void QtDiagram::UppdateraCirkel() {
+    const TSerie& punkter = serier_.front();
+    while (cirkel_->count() > punkter.size()) cirkel_->remove(cirkel_->slices().constLast());
+    while (cirkel_->count() < punkter.size()) {
+        auto* skiva = new QPieSlice;
+        skiva->setLabelVisible(true);
+        cirkel_->append(skiva);
+    }
+    double summa = 0;
+    for (const TPunkt& punkt : punkter) summa += punkt.Varde;
+    const QList<QPieSlice*> skivor = cirkel_->slices();
+    for (int i = 0; i < punkter.size(); ++i) {
+        const TPunkt& punkt = punkter[i];
+        const double procent = summa > 0 ? 100 * punkt.Varde / summa : 0;
+        skivor[i]->setValue(punkt.Varde);
+        skivor[i]->setLabel(punkt.Etikett + ' ' + QString::number(std::lround(procent)) + procentformat_);
+        if (!punkt.Farg.Automatisk) skivor[i]->setColor(Qtfarg(punkt.Farg));
+    }
+}
+
+QStringList QtDiagram::VisadeKategorier() const {
+    QStringList kategorier = kategoriaxel_ ? kategoriaxel_->categories() : QStringList();
+    for (QString& k : kategorier) k.remove(Osynlig);
+    return kategorier;
+}
+
+QList<double> QtDiagram::VisadeVarden(int nummer) const {
+    QList<double> varden;
+    if (!staplar_) return varden;
+    for (const TStapelset& s : stapelset_) {
+        if (s.Serie != nummer || !staplar_->barSets().contains(s.Set)) continue;
+        varden.resize(std::max(varden.size(), qsizetype(s.Set->count())), 0.0);
+        for (int k = 0; k < s.Set->count(); ++k) varden[k] += s.Set->at(k);
+    }
+    return varden;
+}
+
+QStringList QtDiagram::Skivetiketter() const {
+    QStringList etiketter;
+    if (!cirkel_) return etiketter;
+    for (const QPieSlice* skiva : cirkel_->slices()) etiketter.append(skiva->label());
+    return etiketter;
+}
+
+void QtDiagram::drawForeground(QPainter* malare, const QRectF& yta) {
+    QChartView::drawForeground(malare, yta);
+    if (!EfterRitning) return;
+    malare->save();
+    EfterRitning(*malare, chart()->mapRectToScene(chart()->plotArea()));
+    malare->restore();
+}
+
+void QtDiagram::resizeEvent(QResizeEvent* handelse) {
+    QChartView::resizeEvent(handelse);
+    emit StorlekAndrad(size());
+}
+
+void QtDiagram::Rita(QPainter& malare, const QRectF& mal) {
+    if (andrat_) Synka();
+    // A chart never shown has not laid itself out at its size yet.
+    if (!isVisible()) {
+        chart()->resize(size());
+        setSceneRect(chart()->geometry());
+    }
+    render(&malare, mal, rect(), Qt::IgnoreAspectRatio);
+}
+
+}  // namespace matvarda
