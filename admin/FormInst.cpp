@@ -39,6 +39,9 @@ QTableWidget* TFormInst::SkapaGrid(const QString& rubrik, const QStringList& rad
     }
     grid->resizeColumnToContents(0);
     grid->horizontalHeader()->setStretchLastSection(true);
+    int hojd = grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth();
+    for (int r = 0; r < grid->rowCount(); ++r) hojd += grid->rowHeight(r);
+    grid->setFixedHeight(hojd);
     grid->setEnabled(false);
     return grid;
 }
@@ -52,6 +55,7 @@ void TFormInst::SkapaKontroller() {
     rutnat->addWidget(new QLabel(QStringLiteral("Ideal energifördelning i %"), this), 0, 1);
     StringGrid2 = SkapaGrid(QStringLiteral("Ideal energi%"), QStringList(Idealrader.begin(), Idealrader.end()));
     rutnat->addWidget(StringGrid2, 1, 1);
+    rutnat->setAlignment(StringGrid1, Qt::AlignTop);
 
     Button2 = new QPushButton(QStringLiteral("Ändra"), this);
     connect(Button2, &QPushButton::clicked, this, &TFormInst::Button2Click);

@@ -104,7 +104,6 @@ void TFormNorm::SkapaKontroller() {
     DBISAMDBGridNorm->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBISAMDBGridNorm->setSelectionMode(QAbstractItemView::SingleSelection);
     DBISAMDBGridNorm->setItemDelegate(new TNormdelegat(DBISAMDBGridNorm));
-    DBISAMDBGridNorm->verticalHeader()->setDefaultSectionSize(DBISAMDBGridNorm->fontMetrics().height() + 6);
     DBISAMDBGridNorm->installEventFilter(this);
     connect(DBISAMDBGridNorm, &QTableView::clicked, this, &TFormNorm::DBISAMDBGridNormCellClick);
     lodrat->addWidget(DBISAMDBGridNorm, 1);
@@ -158,6 +157,7 @@ void TFormNorm::OrdnaKolumner() {
                                              {FettKolumn, "Fett g"}, {KolhKolumn, "Kolh g"}};
     for (const auto& [kolumn, text] : namn)
         DBISAMTableNorm->setHeaderData(kolumn, Qt::Horizontal, QString::fromUtf8(text));
+    DBISAMDBGridNorm->setColumnWidth(NrKolumn, 40);
     DBISAMDBGridNorm->setColumnWidth(NormKolumn, 280);
 }
 
