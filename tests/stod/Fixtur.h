@@ -11,6 +11,11 @@
 #include <QVector>
 #include <map>
 
+#include <ostream>
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* ut) { *ut << '"' << text.toStdString() << '"'; }
+
 namespace matvarda::test {
 
 struct Provlivsmedel {

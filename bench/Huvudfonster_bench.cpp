@@ -1,0 +1,83 @@
+#include "Levererat.h"
+#include "calc/RaknaOm.h"
+#include "core/Livsmedel.h"
+#include "matvarda/Form1.h"
+#include "matvarda/Livsmedelsval.h"
+#include "matvarda/Maltidsrader.h"
+#include "platform/SkriptadeDialoger.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+using namespace matvarda;
+
+namespace {
+
+// Every slot of every meal of every day holds a food of the table.
+void FyllDagboken(TTillstand& t, Tabell& fodtab100) {
+    SkriptadeDialoger dialoger;
+    const auto& lista = t.Livsmedel.Livsmedelslista;
+    int i = 0;
+    for (int d = 0; d < AntalDagar; ++d)
+        for (int m = 0; m < AntalMaltider; ++m) {
+            t.Dagbok.AktuellDag = d;
+            t.Dagbok.AktuellMaltid = m;
+            for (int k = 1; k < AntalPlatser; ++k, i += 7)
+                LaggTillLivsmedel(t, fodtab100, dialoger, lista[i % lista.size()].Kod, k, false);
+        }
+    t.Dagbok.AktuellDag = 0;
+    t.Dagbok.AktuellMaltid = 0;
+}
+
+void RaknaOm_FullDiary(benchmark::State& state) {
+    bench::TLevereradMapp mapp;
+    auto t = std::make_unique<TTillstand>();
+    TLivsmedelstabeller tabeller;
+    OppnaLivsmedelstabeller(mapp.Sokvag(), tabeller, t->Livsmedel);
+    FyllDagboken(*t, tabeller.Fodtab100);
+    for (int n = 15; n <= 65; ++n) t->Urval.Valda[n] = true;
+    for (auto _ : state) {
+        RaknaOm(*t);
+        benchmark::DoNotOptimize(t->Resultat.PeriodMedel[0]);
+    }
+}
+BENCHMARK(RaknaOm_FullDiary)->Unit(benchmark::kMicrosecond);
+
+void SokPaNamn_FullTable(benchmark::State& state) {
+    bench::TLevereradMapp mapp;
+    TLivsmedelstabeller tabeller;
+    TLivsmedelskatalog katalog;
+    OppnaLivsmedelstabeller(mapp.Sokvag(), tabeller, katalog);
+    for (auto _ : state) {
+        auto listor = SokPaNamn(katalog, QStringLiteral("ost"), false);
+        benchmark::DoNotOptimize(listor.Namn.size());
+    }
+}
+BENCHMARK(SokPaNamn_FullTable)->Unit(benchmark::kMicrosecond);
+
+// Adding a food to a full diary and the complete refresh of the main window
+// that follows, offscreen.
+void MainWindowRefresh_AddFood(benchmark::State& state) {
+    bench::TLevereradMapp mapp;
+    SkriptadeDialoger dialoger;
+    TProgram program(mapp.Sokvag(), dialoger);
+    SkapaFonstren(program);
+    TForm1& form = *program.Form1;
+    form.resize(837, 600);
+    form.show();
+    FyllDagboken(*program.Tillstand, program.Tabeller.Fodtab100);
+    program.RaknaOm();
+    form.VisaUtokadGrupp(QString());
+    form.ListBoxLivs->setCurrentRow(0);
+    int slot = 1;
+    for (auto _ : state) {
+        form.LaggTillLivsmedel(slot, false);
+        QCoreApplication::processEvents();
+        slot = slot % SistaPlats + 1;
+    }
+    program.Tillstand->Dagbok.Andrad = false;
+}
+BENCHMARK(MainWindowRefresh_AddFood)->Unit(benchmark::kMillisecond);
+
+}  // namespace
