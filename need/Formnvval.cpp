@@ -1,5 +1,6 @@
 #include "need/Formnvval.h"
 
+#include "matvarda/Form1.h"
 #include "need/Nvval.h"
 
 #include <QCheckBox>
@@ -70,6 +71,7 @@ void Tformnvval::Button1Click() {
                 .arg(Nvvalfil));
     program_.Tillstand->Urval = urval;
     hide();
+    if (program_.Form1) program_.Form1->SattSidstorlek();
     program_.RaknaOm();
 }
 
