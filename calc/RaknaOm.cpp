@@ -23,24 +23,41 @@ TEnergifordelning Energifordelning(const TNaringsvarden& v, float alkoholFaktor)
             100 * KolhydratFaktor * v[Kolhydrater] / energi, 100 * alkoholFaktor * v[Alkohol] / energi};
 }
 
-void Procent(const TNaringsvarden& summa, const TNaringsvarden& behov, TNaringsvarden& procent) {
-    for (int i = 0; i < AntalNaringsamnen; ++i) procent[i] = behov[i] > 0 ? 100 * summa[i] / behov[i] : 0.0f;
+// The need turned into factors once per recalculation: percent per unit
+// (0 where the need is 0 or less), and the row-percent factor, whose need
+// threshold is 0.001.
+struct TBehovsfaktorer {
+    TNaringsvarden Procent{};
+    TNaringsvarden Rad{};
+    explicit TBehovsfaktorer(const TNaringsvarden& behov) {
+        for (int i = 0; i < AntalNaringsamnen; ++i) {
+            Procent[i] = behov[i] > 0 ? 100 / behov[i] : 0.0f;
+            Rad[i] = behov[i] > 0.001f ? 1 / behov[i] : 0.0f;
+        }
+    }
+};
+
+void Procent(const TNaringsvarden& summa, const TNaringsvarden& faktor, TNaringsvarden& procent) {
+    for (int i = 0; i < AntalNaringsamnen; ++i) procent[i] = summa[i] * faktor[i];
 }
 
 // Sums, row percentages and price of one meal.
-void RaknaMaltid(const TMaltid& maltid, const TNaringsvarden& behov, TNaringsvarden& summa,
+void RaknaMaltid(const TMaltid& maltid, const TBehovsfaktorer& behov, TNaringsvarden& summa,
                  std::array<TNaringsvarden, AntalPlatser>& radProcent, float& pris) {
-    summa.fill(0);
+    // Summed locally, so the compiler knows the sum does not alias a row.
+    TNaringsvarden lokal{};
     pris = 0;
     for (int k = 1; k < AntalPlatser; ++k) {
         const TMaltidsrad& rad = maltid[k];
         if (ArTom(rad)) continue;
         pris += 0.001f * rad.Gram * rad.Kgpris;
+        const float andel = 0.01f * rad.Gram;
         for (int i = 0; i < AntalNaringsamnen; ++i) {
-            summa[i] += 0.01f * rad.Gram * rad.Naring[i];
-            radProcent[k][i] = behov[i] > 0.001f ? rad.Gram * rad.Naring[i] / behov[i] : 0.0f;
+            lokal[i] += andel * rad.Naring[i];
+            radProcent[k][i] = rad.Gram * rad.Naring[i] * behov.Rad[i];
         }
     }
+    summa = lokal;
 }
 
 void RaknaSalt(TTillstand& t) {
@@ -58,7 +75,7 @@ void RaknaSalt(TTillstand& t) {
 
 void RaknaOm(TTillstand& t) {
     TResultat& r = t.Resultat;
-    const TNaringsvarden& behov = t.Behov.Dagsbehov;
+    const TBehovsfaktorer behov(t.Behov.Dagsbehov);
     t.Urval.AntalValda = RaknaValda(t.Urval);
 
     r.Periodpris = 0;
@@ -73,20 +90,20 @@ void RaknaOm(TTillstand& t) {
                         r.Maltidspris[d][m]);
             r.Dagspris[d] += r.Maltidspris[d][m];
             for (int i = 0; i < AntalNaringsamnen; ++i) r.Dagssumma[d][i] += r.Maltidssumma[d][m][i];
-            Procent(r.Maltidssumma[d][m], behov, r.Maltidsprocent[d][m]);
+            Procent(r.Maltidssumma[d][m], behov.Procent, r.Maltidsprocent[d][m]);
             r.MaltidsEnergi[d][m] = Energifordelning(r.Maltidssumma[d][m], t.Start.AlkoholFaktor);
         }
         r.Periodpris += r.Dagspris[d];
         dagarMedPris += r.Dagspris[d] > 0.01f ? 1 : 0;
         r.IntagsDagar += r.Dagssumma[d][EnergiKj] > 10 ? 1 : 0;
         for (int i = 0; i < AntalNaringsamnen; ++i) periodSumma[i] += r.Dagssumma[d][i];
-        Procent(r.Dagssumma[d], behov, r.Dagsprocent[d]);
+        Procent(r.Dagssumma[d], behov.Procent, r.Dagsprocent[d]);
         r.DagsEnergi[d] = Energifordelning(r.Dagssumma[d], t.Start.AlkoholFaktor);
     }
     r.Medelpris = dagarMedPris > 0 ? r.Periodpris / dagarMedPris : 0.0f;
     for (int i = 0; i < AntalNaringsamnen; ++i)
         r.PeriodMedel[i] = r.IntagsDagar > 0 ? periodSumma[i] / r.IntagsDagar : 0.0f;
-    Procent(r.PeriodMedel, behov, r.PeriodProcent);
+    Procent(r.PeriodMedel, behov.Procent, r.PeriodProcent);
     r.PeriodEnergi = r.PeriodMedel[EnergiKj] > 5 ? Energifordelning(r.PeriodMedel, t.Start.AlkoholFaktor)
                                                  : TEnergifordelning{};
     RaknaSalt(t);
