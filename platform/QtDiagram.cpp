@@ -185,8 +185,9 @@ QStringList QtDiagram::Sidkategorier(int forsta, int antal) const {
 void QtDiagram::UppdateraStaplar() {
     sida_ = std::min(sida_, AntalSidor() - 1);
     const int forsta = sida_ * punkterPerSida_;
-    // The last page is padded with empty categories to keep the scale.
-    const int antal = punkterPerSida_ == 0 ? AntalKategorier() : punkterPerSida_;
+    // The last of several pages is padded with empty categories to keep the
+    // scale of the others.
+    const int antal = AntalSidor() > 1 ? punkterPerSida_ : AntalKategorier();
 
     std::vector<QBarSet*> behovda;
     for (int s = 0; s < AntalSerier(); ++s) {

@@ -42,7 +42,8 @@ public:
     // The point is appended to the series and shown at the next drawing.
     void LaggTill(int nummer, double varde, const QString& etikett, TFarg farg);
 
-    // Categories shown at a time, 0 for all; the last page keeps the scale.
+    // Categories shown at a time, 0 for all; the last of several pages keeps
+    // the scale of the others.
     int PunkterPerSida() const { return punkterPerSida_; }
     void SattPunkterPerSida(int antal);
     int Sida() const { return sida_; }

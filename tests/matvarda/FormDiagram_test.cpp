@@ -1,3 +1,4 @@
+#include "calc/Diagram.h"
 #include "calc/RaknaOm.h"
 #include "matvarda/FormDiagram.h"
 #include "platform/SkriptadeDialoger.h"
@@ -67,7 +68,7 @@ TEST_F(FormDiagramTest, SidstorlekenFoljerDiagrammetsHojd) {
     const struct {
         int hojd, antal, sida;
         bool knappar;
-    } fall[] = {{229, 17, 7, true}, {224, 9, 7, true}, {10, 1, 0, true}, {229, 5, 5, false}};
+    } fall[] = {{229, 17, 7, true}, {224, 9, 7, true}, {229, 5, 5, false}, {300, 8, 8, false}};
     for (const auto& f : fall) {
         yta->setGeometry(0, 0, 500, f.hojd);
         Valj(f.antal);
@@ -79,6 +80,7 @@ TEST_F(FormDiagramTest, SidstorlekenFoljerDiagrammetsHojd) {
 }
 
 TEST_F(FormDiagramTest, SidknapparnaBladdrar) {
+    Atit(1, {{EnergiKj, 100}});
     Valj(17);
     yta->SattSidstorlek();
     yta->RitaStapel();
