@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSqlTableModel>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -179,5 +180,29 @@ TEST_F(FormNormTest, NyRadFarNastaNummerOchSparas) {
     EXPECT_EQ(normer.Text("Norm"), "Nya gruppen");
     EXPECT_TRUE(dialoger.Meddelanden.isEmpty());
 }
+
+#ifdef MATVARDA_LEVERERAD_DATA
+// The start on the delivered working folder takes norm row 12.
+TEST(FormNormLeverans, StartenVisarRad12OchProcentAvDess) {
+    QTemporaryDir mapp;
+    const QDir leverans(QStringLiteral(MATVARDA_LEVERERAD_DATA));
+    for (const QString& fil : leverans.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(leverans.filePath(fil), QDir(mapp.path()).filePath(fil))) << fil.toStdString();
+    SkriptadeDialoger dialoger;
+    TProgram program(mapp.path(), dialoger);
+    SkapaFonstren(program);
+    TTillstand& t = *program.Tillstand;
+    EXPECT_EQ(program.Form1->windowTitle(), "Norm: Kvinnor 15-18 år");
+    EXPECT_TRUE(dialoger.Meddelanden.isEmpty()) << dialoger.Meddelanden.join('\n').toStdString();
+
+    TMaltidsrad& rad = t.Dagbok.Berakning[0][0][1];
+    rad.Kod = "1";
+    rad.Gram = 100;
+    rad.Naring[EnergiKj] = 1000;
+    program.RaknaOm();
+    ASSERT_GT(t.Resultat.Dagssumma[0][EnergiKj], 0);
+    EXPECT_FLOAT_EQ(t.Resultat.Dagsprocent[0][EnergiKj], 100 * t.Resultat.Dagssumma[0][EnergiKj] / 10166);
+}
+#endif
 
 }  // namespace
