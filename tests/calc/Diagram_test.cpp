@@ -174,7 +174,8 @@ TEST(Sidstorlek, UndvikerEnEnsamStapelPaSistaSidan) {
         {10, 1, 0, true},     // a very low chart: 0 + 1 = 1 would give -1
         {500, 5, 5, false},   // everything on one page
         {229, 8, 8, false},
-        {229, 25, 8, true},
+        {229, 25, 7, true},   // 3 * 8 + 1 = 25
+        {229, 26, 8, true},
         {229, 0, 0, false},
         {42, 20, 2, true},    // 1.5 rounds up to 2
         {70, 20, 2, true},    // 2.5 rounds down to 2, halves to even
