@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlError>
-#include <QSqlField>
 #include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QStyledItemDelegate>

@@ -1,6 +1,5 @@
 #include "need/Norm.h"
 
-#include <QSqlField>
 #include <cmath>
 
 namespace matvarda {
