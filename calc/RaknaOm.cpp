@@ -1,5 +1,7 @@
 #include "calc/RaknaOm.h"
 
+#include "need/Nvval.h"
+
 #include <QLocale>
 
 namespace matvarda {
@@ -8,12 +10,6 @@ namespace {
 constexpr float ProteinFaktor = 1700;
 constexpr float FettFaktor = 3700;
 constexpr float KolhydratFaktor = 1700;
-
-int RaknaValda(const TUrval& urval) {
-    int antal = 0;
-    for (int n = ForstaNaringsnummer; n <= SistaNaringsnummer; ++n) antal += urval.Valda[n] ? 1 : 0;
-    return antal;
-}
 
 TEnergifordelning Energifordelning(const TNaringsvarden& v, float alkoholFaktor) {
     const float energi = ProteinFaktor * v[Protein] + FettFaktor * v[Fett] + KolhydratFaktor * v[Kolhydrater] +
