@@ -89,9 +89,9 @@ int Kor(const QStringList& arg) {
         return varningar.isEmpty() ? 0 : 1;
     }
     if (kommando == QLatin1String("visa") && arg.size() == 3) return Visa(arg[1], arg[2]);
-    const bool bad = kommando == QLatin1String("--help") || kommando == QLatin1String("-h");
-    (bad ? Ut() : Fel()) << Hjalp;
-    return bad ? 0 : 2;
+    const bool bettOmHjalp = kommando == QLatin1String("--help") || kommando == QLatin1String("-h");
+    (bettOmHjalp ? Ut() : Fel()) << Hjalp;
+    return bettOmHjalp ? 0 : 2;
 }
 
 }  // namespace
