@@ -350,11 +350,6 @@ void TForm1::SkapaDiagram(QWidget* del) {
 
 void TForm1::SattSidstorlek() { Diagram->SattSidstorlek(); }
 
-void TForm1::resizeEvent(QResizeEvent* handelse) {
-    QMainWindow::resizeEvent(handelse);
-    SattSidstorlek();
-}
-
 QWidget* TForm1::SkapaBilddel() {
     auto* del = new QWidget(this);
     del->setFixedWidth(260);

@@ -77,8 +77,8 @@ public:
     void KopieraMaltid1Click();
     void KlistraInMaltid1Click();
     void NyBerakning1Click();
-    // Re-pages the bar chart to its height; on resize and when the nutrient
-    // selection is confirmed.
+    // Re-pages the bar chart to its height when the nutrient selection is
+    // confirmed; the chart does so itself whenever the window resizes it.
     void SattSidstorlek();
 
     // The save of the calculation; empty until the calculation file exists.
@@ -106,7 +106,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* handelse) override;
-    void resizeEvent(QResizeEvent* handelse) override;
 
 private:
     void SkapaKontroller();

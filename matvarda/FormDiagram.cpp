@@ -29,6 +29,9 @@ TDiagramyta::TDiagramyta(TProgram& program, QWidget* foralder) : QWidget(foralde
     ChartEnergi = SkapaCirkel(QStringLiteral("Energifördelning VERKLIG"));
     ChartEnergiRek = SkapaCirkel(QStringLiteral("Energifördelning IDEAL"));
     connect(ChartEnergi, &QtDiagram::StorlekAndrad, this, &TDiagramyta::PlaceraIdealcirkeln);
+    // The chart's own resize, not the window's: the window is resized before
+    // its layout has given the chart its new height.
+    connect(ChartStapel, &QtDiagram::StorlekAndrad, this, &TDiagramyta::SattSidstorlek);
     SkapaKnappar();
 }
 
@@ -115,6 +118,7 @@ void TDiagramyta::VisaCirklar() {
 
 void TDiagramyta::RitaHundraprocent(QPainter& malare, const QRectF& rityta) {
     const int x = HundraprocentX(rityta.left(), rityta.width());
+    malare.setRenderHint(QPainter::Antialiasing, false);
     malare.setPen(QPen(Qt::black, 1));
     malare.drawLine(QLineF(x, rityta.top(), x, rityta.bottom()));
 }

@@ -16,6 +16,8 @@ namespace {
 // Qt Charts keeps only distinct category names; a zero-width space makes an
 // empty or repeated label distinct without changing what is drawn.
 const QChar Osynlig(0x200B);
+// Labels are drawn as rich text, which would fold runs of spaces.
+const QChar Fastmellanslag(0x00A0);
 
 QColor Qtfarg(TFarg farg) { return QColor(farg.Rod, farg.Gron, farg.Bla); }
 
@@ -51,8 +53,8 @@ void QtDiagram::SkapaStaplar() {
     staplar_->setLabelsVisible(false);
     chart()->addSeries(staplar_);
     kategoriaxel_ = new QBarCategoryAxis;
-    kategoriaxel_->setReverse(true);
     kategoriaxel_->setGridLineVisible(false);
+    kategoriaxel_->setTruncateLabels(false);
     chart()->addAxis(kategoriaxel_, Qt::AlignLeft);
     staplar_->attachAxis(kategoriaxel_);
     vardeaxel_ = new QValueAxis;
@@ -114,7 +116,9 @@ int QtDiagram::AntalSidor() const {
 }
 
 void QtDiagram::SattPunkterPerSida(int antal) {
-    punkterPerSida_ = std::max(antal, 0);
+    antal = std::max(antal, 0);
+    if (antal == punkterPerSida_) return;
+    punkterPerSida_ = antal;
     sida_ = std::min(sida_, AntalSidor() - 1);
     Andrat();
 }
@@ -175,6 +179,7 @@ QStringList QtDiagram::Sidkategorier(int forsta, int antal) const {
         for (const TSerie& serie : serier_) {
             if (k >= serie.size()) continue;
             etikett = serie[k].Etikett;
+            etikett.replace(' ', Fastmellanslag);
             break;
         }
         kategorier.append(Unik(etikett, kategorier));
@@ -186,7 +191,8 @@ void QtDiagram::UppdateraStaplar() {
     sida_ = std::min(sida_, AntalSidor() - 1);
     const int forsta = sida_ * punkterPerSida_;
     // The last of several pages is padded with empty categories to keep the
-    // scale of the others.
+    // scale of the others. Qt draws the first category at the bottom, so
+    // the page goes in last first and its first point ends up at the top.
     const int antal = AntalSidor() > 1 ? punkterPerSida_ : AntalKategorier();
 
     std::vector<QBarSet*> behovda;
@@ -202,6 +208,7 @@ void QtDiagram::UppdateraStaplar() {
             QList<qreal> varden(antal, 0.0);
             for (int k = 0; k < antal && forsta + k < serie.size(); ++k)
                 if (serie[forsta + k].Farg == farg) varden[k] = serie[forsta + k].Varde;
+            std::reverse(varden.begin(), varden.end());
             if (set->count() != antal) {
                 set->remove(0, set->count());
                 set->append(varden);
@@ -213,7 +220,8 @@ void QtDiagram::UppdateraStaplar() {
         }
     }
     UppdateraStapelset(behovda);
-    const QStringList kategorier = Sidkategorier(forsta, antal);
+    QStringList kategorier = Sidkategorier(forsta, antal);
+    std::reverse(kategorier.begin(), kategorier.end());
     if (kategoriaxel_->categories() != kategorier) kategoriaxel_->setCategories(kategorier);
 }
 
@@ -247,7 +255,8 @@ void QtDiagram::UppdateraCirkel() {
 
 QStringList QtDiagram::VisadeKategorier() const {
     QStringList kategorier = kategoriaxel_ ? kategoriaxel_->categories() : QStringList();
-    for (QString& k : kategorier) k.remove(Osynlig);
+    for (QString& k : kategorier) k.remove(Osynlig).replace(Fastmellanslag, ' ');
+    std::reverse(kategorier.begin(), kategorier.end());
     return kategorier;
 }
 
@@ -259,6 +268,7 @@ QList<double> QtDiagram::VisadeVarden(int nummer) const {
         varden.resize(std::max(varden.size(), qsizetype(s.Set->count())), 0.0);
         for (int k = 0; k < s.Set->count(); ++k) varden[k] += s.Set->at(k);
     }
+    std::reverse(varden.begin(), varden.end());
     return varden;
 }
 

@@ -23,7 +23,8 @@ enum class Diagramslag { Staplar, Cirkel };
 class QtDiagram : public QChartView {
     Q_OBJECT
 public:
-    // A pie has one series; bars have `antalSerier`, stacked in their order.
+    // A pie has one series; bars have `antalSerier`, stacked in their order,
+    // one category per point with the first at the top.
     QtDiagram(Diagramslag slag, int antalSerier, QWidget* foralder = nullptr);
     ~QtDiagram() override;
 
@@ -60,7 +61,7 @@ public:
     // hidden chart waits until it is shown.
     void Uppdatera();
 
-    // The category labels and a series' values on the page shown.
+    // The category labels and a series' values on the page shown, top down.
     QStringList VisadeKategorier() const;
     QList<double> VisadeVarden(int nummer) const;
     // The marks of the pie's slices, "Prot 15%".
