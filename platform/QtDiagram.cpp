@@ -160,18 +160,6 @@ void QtDiagram::Synka() {
         UppdateraCirkel();
 }
 
-QBarSet* QtDiagram::Stapelset(int serie, TFarg farg) {
-    for (const TStapelset& s : stapelset_)
-        if (s.Serie == serie && s.Farg == farg) return s.Set;
-    auto* set = new QBarSet(QString::number(serie + 1), this);
-    if (!farg.Automatisk) {
-        set->setColor(Qtfarg(farg));
-        set->setBorderColor(Qtfarg(farg));
-    }
-    stapelset_.push_back({serie, farg, set});
-    return set;
-}
-
 QStringList QtDiagram::Sidkategorier(int forsta, int antal) const {
     QStringList kategorier;
     for (int k = forsta; k < forsta + antal; ++k) {
@@ -187,50 +175,78 @@ QStringList QtDiagram::Sidkategorier(int forsta, int antal) const {
     return kategorier;
 }
 
+// One bar set per colour of each series, zero where the series has a point
+// of another colour, in the order the series stack.
+std::vector<QtDiagram::TStapelset> QtDiagram::OnskadeStapelset(int forsta, int antal) const {
+    std::vector<TStapelset> onskade;
+    for (int s = 0; s < AntalSerier(); ++s) {
+        const TSerie& serie = serier_[s];
+        const qsizetype forstaOnskade = static_cast<qsizetype>(onskade.size());
+        for (int k = 0; k < serie.size(); ++k) {
+            const TPunkt& punkt = serie[k];
+            auto set = std::find_if(onskade.begin() + forstaOnskade, onskade.end(),
+                                    [&](const TStapelset& t) { return t.Farg == punkt.Farg; });
+            if (set == onskade.end()) {
+                onskade.push_back({s, punkt.Farg, QList<qreal>(antal, 0.0)});
+                set = onskade.end() - 1;
+            }
+            // Qt draws the first category at the bottom, so the page goes in
+            // last first and its first point ends up at the top.
+            if (k >= forsta && k < forsta + antal) set->Varden[antal - 1 - (k - forsta)] = punkt.Varde;
+        }
+    }
+    return onskade;
+}
+
 void QtDiagram::UppdateraStaplar() {
     sida_ = std::min(sida_, AntalSidor() - 1);
     const int forsta = sida_ * punkterPerSida_;
     // The last of several pages is padded with empty categories to keep the
-    // scale of the others. Qt draws the first category at the bottom, so
-    // the page goes in last first and its first point ends up at the top.
+    // scale of the others.
     const int antal = AntalSidor() > 1 ? punkterPerSida_ : AntalKategorier();
-
-    std::vector<QBarSet*> behovda;
-    for (int s = 0; s < AntalSerier(); ++s) {
-        const TSerie& serie = serier_[s];
-        // One bar set per colour of the series; a set is zero where the
-        // series has a point of another colour.
-        std::vector<TFarg> farger;
-        for (const TPunkt& punkt : serie)
-            if (std::find(farger.begin(), farger.end(), punkt.Farg) == farger.end()) farger.push_back(punkt.Farg);
-        for (TFarg farg : farger) {
-            QBarSet* set = Stapelset(s, farg);
-            QList<qreal> varden(antal, 0.0);
-            for (int k = 0; k < antal && forsta + k < serie.size(); ++k)
-                if (serie[forsta + k].Farg == farg) varden[k] = serie[forsta + k].Varde;
-            std::reverse(varden.begin(), varden.end());
-            if (set->count() != antal) {
-                set->remove(0, set->count());
-                set->append(varden);
-            } else {
-                for (int k = 0; k < antal; ++k)
-                    if (set->at(k) != varden[k]) set->replace(k, varden[k]);
-            }
-            behovda.push_back(set);
-        }
-    }
-    UppdateraStapelset(behovda);
+    std::vector<TStapelset> onskade = OnskadeStapelset(forsta, antal);
+    if (SammaStapelset(onskade, antal))
+        ErsattStapelvarden(onskade);
+    else
+        BytStapelset(std::move(onskade));
     QStringList kategorier = Sidkategorier(forsta, antal);
     std::reverse(kategorier.begin(), kategorier.end());
     if (kategoriaxel_->categories() != kategorier) kategoriaxel_->setCategories(kategorier);
 }
 
-// Unused sets are taken out of the series, so empty series cost nothing.
-void QtDiagram::UppdateraStapelset(const std::vector<QBarSet*>& behovda) {
-    const QList<QBarSet*> nuvarande = staplar_->barSets();
-    if (std::equal(nuvarande.begin(), nuvarande.end(), behovda.begin(), behovda.end())) return;
-    for (QBarSet* set : nuvarande) staplar_->take(set);
-    staplar_->append(QList<QBarSet*>(behovda.begin(), behovda.end()));
+bool QtDiagram::SammaStapelset(const std::vector<TStapelset>& onskade, int antal) const {
+    return std::equal(stapelset_.begin(), stapelset_.end(), onskade.begin(), onskade.end(),
+                      [antal](const TStapelset& nu, const TStapelset& onskad) {
+                          return nu.Serie == onskad.Serie && nu.Farg == onskad.Farg && nu.Set->count() == antal;
+                      });
+}
+
+// The usual refresh: same sets, same categories, new values where changed.
+void QtDiagram::ErsattStapelvarden(const std::vector<TStapelset>& onskade) {
+    for (std::size_t i = 0; i < onskade.size(); ++i) {
+        QBarSet* set = stapelset_[i].Set;
+        const QList<qreal>& varden = onskade[i].Varden;
+        for (int k = 0; k < varden.size(); ++k)
+            if (set->at(k) != varden[k]) set->replace(k, varden[k]);
+    }
+}
+
+// Qt lays the whole series out again on every added or removed set, so a
+// change of sets or of categories swaps them all at once.
+void QtDiagram::BytStapelset(std::vector<TStapelset> onskade) {
+    staplar_->clear();
+    QList<QBarSet*> sets;
+    for (TStapelset& s : onskade) {
+        s.Set = new QBarSet(QString::number(s.Serie + 1));
+        if (!s.Farg.Automatisk) {
+            s.Set->setColor(Qtfarg(s.Farg));
+            s.Set->setBorderColor(Qtfarg(s.Farg));
+        }
+        s.Set->append(s.Varden);
+        sets.append(s.Set);
+    }
+    staplar_->append(sets);
+    stapelset_ = std::move(onskade);
 }
 
 void QtDiagram::UppdateraCirkel() {
@@ -262,10 +278,9 @@ QStringList QtDiagram::VisadeKategorier() const {
 
 QList<double> QtDiagram::VisadeVarden(int nummer) const {
     QList<double> varden;
-    if (!staplar_) return varden;
     for (const TStapelset& s : stapelset_) {
-        if (s.Serie != nummer || !staplar_->barSets().contains(s.Set)) continue;
-        varden.resize(std::max(varden.size(), qsizetype(s.Set->count())), 0.0);
+        if (s.Serie != nummer) continue;
+        varden.resize(s.Set->count(), 0.0);
         for (int k = 0; k < s.Set->count(); ++k) varden[k] += s.Set->at(k);
     }
     std::reverse(varden.begin(), varden.end());

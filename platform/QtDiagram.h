@@ -76,10 +76,12 @@ protected:
     void showEvent(QShowEvent* handelse) override;
 
 private:
+    // A bar set in the series: the points of one colour of one series.
     struct TStapelset {
         int Serie;
         TFarg Farg;
-        QBarSet* Set;
+        QList<qreal> Varden;
+        QBarSet* Set = nullptr;
     };
 
     void SkapaStaplar();
@@ -88,8 +90,10 @@ private:
     void Synka();
     int AntalKategorier() const;
     void UppdateraStaplar();
-    void UppdateraStapelset(const std::vector<QBarSet*>& behovda);
-    QBarSet* Stapelset(int serie, TFarg farg);
+    std::vector<TStapelset> OnskadeStapelset(int forsta, int antal) const;
+    bool SammaStapelset(const std::vector<TStapelset>& onskade, int antal) const;
+    void ErsattStapelvarden(const std::vector<TStapelset>& onskade);
+    void BytStapelset(std::vector<TStapelset> onskade);
     QStringList Sidkategorier(int forsta, int antal) const;
     void UppdateraCirkel();
 
