@@ -1,8 +1,7 @@
 #include "admin/FormInst.h"
 
 #include "core/Textfil.h"
-#include "platform/SkriptadeDialoger.h"
-#include "stod/Arbetsmapp.h"
+#include "stod/Fonstertest.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,10 +15,10 @@ using namespace matvarda::test;
 
 namespace {
 
-class FormInstTest : public ::testing::Test {
+class FormInstTest : public TFonstertest {
 protected:
     void Starta() {
-        SkapaFonstren(program);
+        TFonstertest::Starta();
         inst = program.FormInst;
     }
     QStringList Celler(QTableWidget* grid) {
@@ -33,10 +32,6 @@ protected:
         ASSERT_TRUE(inst->StringGrid1->isEnabled());
     }
 
-    TProvmapp mapp;
-    SkriptadeDialoger dialoger;
-    TProgram program{mapp.Sokvag(), dialoger};
-    TTillstand& t = *program.Tillstand;
     TFormInst* inst = nullptr;
 };
 

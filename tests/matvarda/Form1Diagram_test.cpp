@@ -1,11 +1,9 @@
 #include "calc/Diagram.h"
 #include "calc/FormSalt.h"
 #include "calc/Formsiffror.h"
-#include "matvarda/Form1.h"
 #include "matvarda/FormDiagram.h"
 #include "matvarda/Maltidsrader.h"
-#include "platform/SkriptadeDialoger.h"
-#include "stod/Arbetsmapp.h"
+#include "stod/Fonstertest.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -22,23 +20,15 @@ using namespace matvarda::test;
 namespace {
 
 // The charts, the salt window and the numbers window in the running program.
-class Form1DiagramTest : public ::testing::Test {
+class Form1DiagramTest : public TFonstertest {
 protected:
     void SetUp() override {
-        SkapaFonstren(program);
-        form = program.Form1.get();
+        Starta();
         form->show();
         QCoreApplication::processEvents();
     }
-    void TearDown() override { t.Dagbok.Andrad = false; }
-
     void Lagg(const QString& namn, float gram) {
-        dialoger.SvaraText(namn);
-        form->SokPaNamn();
-        const auto traffar = form->ListBoxLivs->findItems(namn, Qt::MatchExactly);
-        ASSERT_EQ(traffar.size(), 1) << namn.toStdString();
-        form->ListBoxLivs->setCurrentItem(traffar.first());
-        form->LaggTillLivsmedel(0, false);
+        LaggTill(namn);
         const int rad = t.Dagbok.AktuellRad;
         form->StringGridMaltid->setCurrentCell(rad - 1, KolumnGram);
         form->StringGridMaltidKeyPress(rad - 1, KolumnGram, QString::number(gram));
@@ -47,11 +37,6 @@ protected:
         return program.Formsiffror->StringGridSiffror->item(rad, kolumn)->text();
     }
 
-    TProvmapp mapp;
-    SkriptadeDialoger dialoger;
-    TProgram program{mapp.Sokvag(), dialoger};
-    TTillstand& t = *program.Tillstand;
-    TForm1* form = nullptr;
 };
 
 TEST_F(Form1DiagramTest, KnapparnaOvanDiagrammetIOrdning) {

@@ -4,6 +4,7 @@
 #include "matvarda/FormBild.h"
 #include "platform/SkriptadeDialoger.h"
 #include "stod/Arbetsmapp.h"
+#include "stod/Fonstertest.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,15 +25,14 @@ using namespace matvarda::test;
 
 namespace {
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public TFonstertest {
 protected:
     void SetUp() override {
         QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
-        SkapaFonstren(program);
-        form = program.Form1.get();
+        Starta();
     }
     void TearDown() override {
-        t.Dagbok.Andrad = false;
+        TFonstertest::TearDown();
         QLocale::setDefault(QLocale::c());
     }
 
@@ -42,25 +42,12 @@ protected:
         for (int i = 0; i < form->ListBoxLivs->count(); ++i) namn << form->ListBoxLivs->item(i)->text();
         return namn;
     }
-    void Lagg(const QString& namn, int rad = 0, bool infoga = false) {
-        dialoger.SvaraText(namn);
-        form->SokPaNamn();
-        const auto traffar = form->ListBoxLivs->findItems(namn, Qt::MatchExactly);
-        ASSERT_EQ(traffar.size(), 1) << namn.toStdString();
-        form->ListBoxLivs->setCurrentItem(traffar.first());
-        form->LaggTillLivsmedel(rad, infoga);
-    }
     void Enter(int slot, int kolumn, const QString& text) {
         form->StringGridMaltid->setCurrentCell(slot - 1, kolumn);
         form->StringGridMaltid->item(slot - 1, kolumn)->setText(text);
         QTest::keyClick(form->StringGridMaltid, Qt::Key_Return);
     }
 
-    TProvmapp mapp;
-    SkriptadeDialoger dialoger;
-    TProgram program{mapp.Sokvag(), dialoger};
-    TTillstand& t = *program.Tillstand;
-    TForm1* form = nullptr;
 };
 
 TEST_F(Form1Test, StartenListarGronsakernaOchAvslutarUppstarten) {
@@ -97,7 +84,7 @@ TEST_F(Form1Test, DubbelklickLaggerInLivsmedletMedSummor) {
 
 TEST_F(Form1Test, SlappPaRad3InfogarILunchMedFemLivsmedel) {
     form->ValjMaltid(1);
-    for (const char* namn : {"Gurka", "Tomat", "Äpple", "Mjölk", "Ost"}) Lagg(namn);
+    for (const char* namn : {"Gurka", "Tomat", "Äpple", "Mjölk", "Ost"}) LaggTill(namn);
     form->VisaBildgrupp("Övrigt");
     ASSERT_EQ(Lista(), QStringList({"Fisksoppa", "Soppa på ärtor", "Ärtsoppa"}));
 
@@ -124,7 +111,7 @@ TEST_F(Form1Test, SlappPaRad3InfogarILunchMedFemLivsmedel) {
 }
 
 TEST_F(Form1Test, EnterIAntalOchGramOchSparradKolumn) {
-    Lagg("Äpple");
+    LaggTill("Äpple");
     Enter(1, 1, "2,5");
     EXPECT_EQ(Cell(1, 3), "300");
     EXPECT_EQ(Cell(1, 1), "2,5");
@@ -136,8 +123,8 @@ TEST_F(Form1Test, EnterIAntalOchGramOchSparradKolumn) {
 }
 
 TEST_F(Form1Test, OkaMinskaOchTaBortRad) {
-    Lagg("Äpple");
-    Lagg("Ost");
+    LaggTill("Äpple");
+    LaggTill("Ost");
     form->StringGridMaltid->setCurrentCell(0, 0);
     form->ButtonOkaClick();
     EXPECT_EQ(Cell(1, 3), "132");
@@ -153,7 +140,7 @@ TEST_F(Form1Test, OkaMinskaOchTaBortRad) {
 }
 
 TEST_F(Form1Test, HogerklickVisarEnheterOchValjerEnhet) {
-    Lagg("Äpple");
+    LaggTill("Äpple");
     const QPoint pa = form->StringGridMaltid->visualItemRect(form->StringGridMaltid->item(0, 0)).center();
     emit form->StringGridMaltid->customContextMenuRequested(pa);
     ASSERT_FALSE(form->ListBoxVikter->isHidden());
@@ -169,7 +156,7 @@ TEST_F(Form1Test, HogerklickVisarEnheterOchValjerEnhet) {
 }
 
 TEST_F(Form1Test, PrisandringSkrivsTillTabellenOchMisslyckasTemporart) {
-    Lagg("Tomat");
+    LaggTill("Tomat");
     Enter(1, 4, "33,5");
     EXPECT_EQ(Cell(1, 4), "33,50");
     ASSERT_TRUE(HamtaLivsmedel(program.Tabeller.Fodtab100, "1002"));
@@ -182,8 +169,8 @@ TEST_F(Form1Test, PrisandringSkrivsTillTabellenOchMisslyckasTemporart) {
 
 TEST_F(Form1Test, KopieraLunchDag1TillMiddagDag3) {
     form->ValjMaltid(1);
-    Lagg("Gurka");
-    Lagg("Ost");
+    LaggTill("Gurka");
+    LaggTill("Ost");
     form->KopieraMaltid1Click();
     EXPECT_EQ(dialoger.Meddelanden.last(), "Måltiden är nu lagrad och kan klistras in i en annan måltid.");
     form->ComboBoxDag->setCurrentIndex(2);
@@ -214,7 +201,7 @@ TEST_F(Form1Test, CtrlSSokerNamnBorjanForstOavsettSkiftlage) {
 }
 
 TEST_F(Form1Test, VyknapparnaFargarMaltiderOchPrisraden) {
-    Lagg("Mjölk");
+    LaggTill("Mjölk");
     form->ValjVisning(1);
     EXPECT_EQ(form->Maltidsknappar->button(1)->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
     EXPECT_EQ(form->EditPris->text(), " Pris DAG1: 2,50 kr");
@@ -233,7 +220,7 @@ TEST_F(Form1Test, StangningAvOandradBerakningFragarInget) {
 
 TEST_F(Form1Test, StangningAvAndradBerakningKanAvbrytas) {
     form->show();
-    Lagg("Gurka");
+    LaggTill("Gurka");
     dialoger.Svara(Svar::Avbryt);
     EXPECT_FALSE(form->close());
     EXPECT_EQ(dialoger.Visat.last(), "Vill du spara pågående beräkning?");
@@ -243,7 +230,7 @@ TEST_F(Form1Test, StangningAvAndradBerakningKanAvbrytas) {
 }
 
 TEST_F(Form1Test, NyBerakningTommerEfterFraga) {
-    Lagg("Gurka");
+    LaggTill("Gurka");
     form->ValjMaltid(2);
     dialoger.Svara(Svar::Nej);
     form->NyBerakning1Click();

@@ -1,8 +1,7 @@
 #include "need/FormNorm.h"
 
-#include "matvarda/Form1.h"
 #include "platform/SkriptadeDialoger.h"
-#include "stod/Arbetsmapp.h"
+#include "stod/Fonstertest.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,10 +20,10 @@ using namespace matvarda::test;
 
 namespace {
 
-class FormNormTest : public ::testing::Test {
+class FormNormTest : public TFonstertest {
 protected:
     void Starta() {
-        SkapaFonstren(program);
+        TFonstertest::Starta();
         norm = program.FormNorm;
     }
     void Visa() {
@@ -45,10 +44,6 @@ protected:
     }
     bool Redigerbar() { return norm->DBISAMDBGridNorm->editTriggers() != QAbstractItemView::NoEditTriggers; }
 
-    TProvmapp mapp;
-    SkriptadeDialoger dialoger;
-    TProgram program{mapp.Sokvag(), dialoger};
-    TTillstand& t = *program.Tillstand;
     TFormNorm* norm = nullptr;
 };
 

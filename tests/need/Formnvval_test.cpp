@@ -1,10 +1,8 @@
 #include "need/Formnvval.h"
 
 #include "core/Textfil.h"
-#include "matvarda/Form1.h"
 #include "matvarda/FormDiagram.h"
-#include "platform/SkriptadeDialoger.h"
-#include "stod/Arbetsmapp.h"
+#include "stod/Fonstertest.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -18,11 +16,11 @@ using namespace matvarda::test;
 
 namespace {
 
-class FormnvvalTest : public ::testing::Test {
+class FormnvvalTest : public TFonstertest {
 protected:
     void Starta(const QByteArray& nvval) {
         SkrivBytes(mapp.Fil("nvval.txt"), nvval);
-        SkapaFonstren(program);
+        TFonstertest::Starta();
         nv = program.Formnvval;
     }
     std::set<int> Markerade() {
@@ -38,10 +36,6 @@ protected:
         return valda;
     }
 
-    TProvmapp mapp;
-    SkriptadeDialoger dialoger;
-    TProgram program{mapp.Sokvag(), dialoger};
-    TTillstand& t = *program.Tillstand;
     Tformnvval* nv = nullptr;
 };
 
