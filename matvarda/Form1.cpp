@@ -88,6 +88,18 @@ private:
 
 QPushButton* Knapp(const QString& text, QWidget* foralder) { return new QPushButton(text, foralder); }
 
+// The right-hand column keeps its width when the window grows.
+constexpr int HogerBredd = 260;
+
+// One part of the window: a widget with a vertical layout without margins.
+std::pair<QWidget*, QVBoxLayout*> NyDel(QWidget* foralder, int fastBredd = 0) {
+    auto* del = new QWidget(foralder);
+    if (fastBredd > 0) del->setFixedWidth(fastBredd);
+    auto* lodrat = new QVBoxLayout(del);
+    lodrat->setContentsMargins(0, 0, 0, 0);
+    return {del, lodrat};
+}
+
 }  // namespace
 
 const QString TLivsmedelslistbox::Mimetyp = QStringLiteral("application/x-matvarda-livsmedel");
@@ -183,9 +195,7 @@ void TForm1::SkapaKontroller() {
 }
 
 QWidget* TForm1::SkapaMaltidsdel() {
-    auto* del = new QWidget(this);
-    auto* lodrat = new QVBoxLayout(del);
-    lodrat->setContentsMargins(0, 0, 0, 0);
+    auto [del, lodrat] = NyDel(this);
 
     auto* vaxlar = new QHBoxLayout;
     Maltidsknappar = new QButtonGroup(this);
@@ -259,10 +269,7 @@ QWidget* TForm1::SkapaMaltidsdel() {
 }
 
 QWidget* TForm1::SkapaLivsmedelsdel() {
-    auto* del = new QWidget(this);
-    del->setFixedWidth(260);
-    auto* lodrat = new QVBoxLayout(del);
-    lodrat->setContentsMargins(0, 0, 0, 0);
+    auto [del, lodrat] = NyDel(this, HogerBredd);
 
     ComboBoxSLVgrupp = new QComboBox(del);
     ComboBoxSLVgrupp->setMaxVisibleItems(18);
@@ -298,9 +305,7 @@ QWidget* TForm1::SkapaLivsmedelsdel() {
 }
 
 QWidget* TForm1::SkapaDiagramdel() {
-    auto* del = new QWidget(this);
-    auto* lodrat = new QVBoxLayout(del);
-    lodrat->setContentsMargins(0, 0, 0, 0);
+    auto [del, lodrat] = NyDel(this);
     LayoutDiagramknappar = new QHBoxLayout;
     Visningsknappar = new QButtonGroup(this);
     const QString visningar[] = {QStringLiteral("Måltid"), QStringLiteral("Dag"), QStringLiteral("Dagar")};
@@ -351,10 +356,7 @@ void TForm1::SkapaDiagram(QWidget* del) {
 void TForm1::SattSidstorlek() { Diagram->SattSidstorlek(); }
 
 QWidget* TForm1::SkapaBilddel() {
-    auto* del = new QWidget(this);
-    del->setFixedWidth(260);
-    auto* lodrat = new QVBoxLayout(del);
-    lodrat->setContentsMargins(0, 0, 0, 0);
+    auto [del, lodrat] = NyDel(this, HogerBredd);
     Bild = new TBildgrupper(del);
     connect(Bild, &TBildgrupper::GruppKlickad, this, &TForm1::VisaBildgrupp);
     lodrat->addWidget(Bild, 1);
