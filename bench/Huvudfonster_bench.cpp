@@ -80,4 +80,18 @@ void MainWindowRefresh_AddFood(benchmark::State& state) {
 }
 BENCHMARK(MainWindowRefresh_AddFood)->Unit(benchmark::kMillisecond);
 
+// The whole start on the delivered data: every window created, the tables
+// opened and the vegetables listed, up to the first shown window.
+void Start_FullTable(benchmark::State& state) {
+    bench::TLevereradMapp mapp;
+    for (auto _ : state) {
+        SkriptadeDialoger dialoger;
+        TProgram program(mapp.Sokvag(), dialoger);
+        SkapaFonstren(program);
+        program.Form1->show();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(Start_FullTable)->Unit(benchmark::kMillisecond);
+
 }  // namespace

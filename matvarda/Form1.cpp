@@ -504,7 +504,7 @@ void TForm1::StringGridMaltidHogerklick(const QPoint& punkt) {
     ListBoxVikter->addItems(Enhetslista(t_.Dagbok.AktuellaMaltiden()[rad + 1]));
     const QPoint iGrid = StringGridMaltid->viewport()->mapTo(StringGridMaltid, punkt);
     ListBoxVikter->setFixedSize(170, 16 * (ListBoxVikter->count() + 1));
-    ListBoxVikter->move(StringGridMaltid->x() + 20, StringGridMaltid->y() + iGrid.y() + 36 - 16);
+    ListBoxVikter->move(StringGridMaltid->x() + 20, StringGridMaltid->y() + iGrid.y() + 36);
     ListBoxVikter->raise();
     ListBoxVikter->show();
 }
