@@ -8,10 +8,12 @@
 namespace matvarda {
 namespace {
 
+// Retinol, carotene and retinol equivalents are counted in micrograms, so
+// their boxes say ug.
 constexpr TNvruta Kolumn1[]{
     {15, "kJ"}, {16, "kcal"}, {19, "prot g"}, {20, "fett g"}, {21, "kolhydrater g"}, {48, "fiber g"},
-    {28, "C-vit mg"}, {36, "järn mg"}, {34, "kalcium mg"}, {22, "retinol mg"}, {23, "karoten mg"},
-    {24, "retinol ekv mg"}, {25, "D-vit ug"}, {26, "tokoferol mg"}, {27, "tiamin mg"}, {29, "riboflavin mg"},
+    {28, "C-vit mg"}, {36, "järn mg"}, {34, "kalcium mg"}, {22, "retinol ug"}, {23, "karoten ug"},
+    {24, "retinol ekv ug"}, {25, "D-vit ug"}, {26, "tokoferol mg"}, {27, "tiamin mg"}, {29, "riboflavin mg"},
     {30, "niacin mg"}, {31, "niacin ekv mg"},
 };
 constexpr TNvruta Kolumn2[]{

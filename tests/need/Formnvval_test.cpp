@@ -45,6 +45,9 @@ TEST_F(FormnvvalTest, RutornaHarSinaNamnOchTexter) {
     EXPECT_EQ(nv->Rutor[20]->objectName(), "Cbox20");
     EXPECT_EQ(nv->Rutor[20]->text(), "fett g");
     EXPECT_EQ(nv->Rutor[17]->text(), "vatten g");
+    // Vitamin A and carotene are in micrograms.
+    EXPECT_EQ(nv->Rutor[22]->text(), "retinol ug");
+    EXPECT_EQ(nv->Rutor[24]->text(), "retinol ekv ug");
     EXPECT_EQ(nv->Rutor[18], nullptr);
     EXPECT_EQ(nv->windowTitle(), "Val av näringämnen");
 }
