@@ -336,17 +336,11 @@ void TForm1::SkapaDiagram(QWidget* del) {
     PanelDiagram->layout()->addWidget(Diagram);
     ButtonSiffror = Knapp(QStringLiteral("Näringen i siffror"), del);
     connect(ButtonSiffror, &QPushButton::clicked, this, [this] {
-        if (!program_.Formsiffror) return;
-        program_.Formsiffror->show();
-        program_.Formsiffror->raise();
+        Visa(program_.Formsiffror);
         RaknaOm();
     });
     ButtonSalt = Knapp(QStringLiteral("Salt"), del);
-    connect(ButtonSalt, &QPushButton::clicked, this, [this] {
-        if (!program_.FormSalt) return;
-        program_.FormSalt->show();
-        program_.FormSalt->raise();
-    });
+    connect(ButtonSalt, &QPushButton::clicked, this, [this] { Visa(program_.FormSalt); });
     LayoutDiagramknappar->insertWidget(0, Diagram->ButtonStaplar);
     LayoutDiagramknappar->insertWidget(1, Diagram->ButtonEnergicirklar);
     LayoutDiagramknappar->insertWidget(2, ButtonSiffror);
