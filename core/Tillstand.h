@@ -61,6 +61,9 @@ struct TTillstand {
     TBehov Behov;
     TUrval Urval;
     TInstallningar Installningar;
+    // The main window's caption: the need's text after a new calculation,
+    // the file's name after a save or an open. Shown by every refresh.
+    QString Rubrik;
     QString Losenord = Standardlosenord;
     bool PrisTillTabell = true;  // false after the first failed price write
     // The food-group window's box: searches leave out foods outside the
