@@ -3,7 +3,7 @@
 #include "admin/Livsmedelsimport.h"
 #include "core/Naringsamnen.h"
 #include "core/Tabellayout.h"
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "platform/Tabell.h"
 
 #include <QDir>
@@ -190,7 +190,7 @@ QStringList ByggLeverans(const QString& datamapp, const QString& utmapp) {
     const QDir text(data.filePath(QStringLiteral("text")));
     SkrivNvnamn(text.filePath(QStringLiteral("nvnamn.txt")), ut.filePath(QStringLiteral("nvnamn.txt")));
     SkrivAktivitetsfil(text.filePath(QStringLiteral("aktiv.tsv")), ut.filePath(QStringLiteral("aktiv.txt")));
-    for (const QString namn : {QStringLiteral("nvval.txt"), QStringLiteral("info.txt"), QStringLiteral("matvarda.para"),
+    for (const QString& namn : {QStringLiteral("nvval.txt"), QStringLiteral("info.txt"), QStringLiteral("matvarda.para"),
                                QStringLiteral("kalla.txt")})
         SkrivWindowsfil(text.filePath(namn), ut.filePath(namn));
     return resultat.Varningar;

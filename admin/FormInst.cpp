@@ -1,6 +1,6 @@
 #include "admin/FormInst.h"
 
-#include "admin/Losenord.h"
+#include "core/Losenord.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -23,7 +23,8 @@ QTableWidgetItem* Radnamn(const QString& text) {
 
 }  // namespace
 
-TFormInst::TFormInst(TProgram& program, QWidget* foralder) : QWidget(foralder, Qt::Window), program_(program) {
+TFormInst::TFormInst(TInstallningar& installningar, const QString& losenord, TOmgivning omgivning, QWidget* foralder)
+    : QWidget(foralder, Qt::Window), installningar_(installningar), losenord_(losenord), omgivning_(std::move(omgivning)) {
     setWindowTitle(QStringLiteral("Inställningar"));
     SkapaKontroller();
     FormCreate();
@@ -79,13 +80,13 @@ void TFormInst::SkapaKontroller() {
 // An unreadable settings file leaves the defaults, silently.
 void TFormInst::FormCreate() {
     VisaCelltexter(StandardInstallningstexter);
-    if (const auto texter = LasParafil(program_.Fil(Parafil))) {
+    if (const auto texter = LasParafil(omgivning_.Fil(Parafil))) {
         VisaCelltexter(*texter);
-        TillampaInstallningar(*texter, program_.Tillstand->Installningar);
-        program_.RaknaOm();
+        TillampaInstallningar(*texter, installningar_);
+        omgivning_.RaknaOm();
     }
-    program_.Tillstand->Installningar.PriserLasta = false;
-    if (LasPrislas(program_.Fil(Prisfil))) SattPrislas(true);
+    installningar_.PriserLasta = false;
+    if (LasPrislas(omgivning_.Fil(Prisfil))) SattPrislas(true);
 }
 
 TInstallningstexter TFormInst::Celltexter() const {
@@ -101,7 +102,7 @@ void TFormInst::VisaCelltexter(const TInstallningstexter& texter) {
 }
 
 void TFormInst::Button2Click() {
-    if (!FragaLosenord(program_.Dialogerna, Standardlosenord)) return;
+    if (!FragaLosenord(omgivning_.Dialogerna, Standardlosenord)) return;
     StringGrid1->setEnabled(true);
     StringGrid2->setEnabled(true);
     Button1->show();
@@ -110,34 +111,34 @@ void TFormInst::Button2Click() {
 // Applied first, so a failed write loses nothing of this run.
 void TFormInst::Button1Click() {
     const TInstallningstexter texter = Celltexter();
-    TillampaInstallningar(texter, program_.Tillstand->Installningar);
-    program_.RaknaOm();
-    if (!SkrivParafil(program_.Fil(Parafil), texter))
-        program_.Dialogerna.Meddelande(
+    TillampaInstallningar(texter, installningar_);
+    omgivning_.RaknaOm();
+    if (!SkrivParafil(omgivning_.Fil(Parafil), texter))
+        omgivning_.Dialogerna.Meddelande(
             QStringLiteral("Kan ej spara inställningarna i filen %1. De gäller bara tills programmet avslutas.")
                 .arg(Parafil));
 }
 
 void TFormInst::ButtonJaClick() {
-    if (!FragaLosenord(program_.Dialogerna, program_.Tillstand->Losenord)) return;
+    if (!FragaLosenord(omgivning_.Dialogerna, losenord_)) return;
     SattPrislas(false);
-    if (QFile::exists(program_.Fil(Prisfil))) SparaPrislas(false);
+    if (QFile::exists(omgivning_.Fil(Prisfil))) SparaPrislas(false);
 }
 
 void TFormInst::ButtonNejClick() {
-    if (!FragaLosenord(program_.Dialogerna, Standardlosenord)) return;
+    if (!FragaLosenord(omgivning_.Dialogerna, Standardlosenord)) return;
     SattPrislas(true);
     SparaPrislas(true);
 }
 
 void TFormInst::SattPrislas(bool lasta) {
-    program_.Tillstand->Installningar.PriserLasta = lasta;
+    installningar_.PriserLasta = lasta;
     LabelPrisPassword->setText(lasta ? QStringLiteral("Priser kan ej ändras") : QStringLiteral("Priser kan ändras"));
 }
 
 void TFormInst::SparaPrislas(bool lasta) {
-    if (SkrivPrislas(program_.Fil(Prisfil), lasta)) return;
-    program_.Dialogerna.Meddelande(
+    if (SkrivPrislas(omgivning_.Fil(Prisfil), lasta)) return;
+    omgivning_.Dialogerna.Meddelande(
         QStringLiteral("Kan ej spara prislåset i filen %1. Det gäller bara tills programmet avslutas.").arg(Prisfil));
 }
 

@@ -4,7 +4,8 @@
 // price lock, each change behind the password.
 
 #include "admin/Installningar.h"
-#include "matvarda/FormProgram.h"
+#include "core/Omgivning.h"
+#include "core/Tillstand.h"
 
 #include <QWidget>
 
@@ -17,7 +18,8 @@ namespace matvarda {
 class TFormInst : public QWidget {
     Q_OBJECT
 public:
-    TFormInst(TProgram& program, QWidget* foralder);
+    // `losenord` guards the price lock.
+    TFormInst(TInstallningar& installningar, const QString& losenord, TOmgivning omgivning, QWidget* foralder);
 
     void Button2Click();
     void Button1Click();
@@ -41,7 +43,9 @@ private:
     void SattPrislas(bool lasta);
     void SparaPrislas(bool lasta);
 
-    TProgram& program_;
+    TInstallningar& installningar_;
+    const QString& losenord_;
+    TOmgivning omgivning_;
 };
 
 }  // namespace matvarda

@@ -1,6 +1,6 @@
 #include "admin/Installningar.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 
 namespace matvarda {
 

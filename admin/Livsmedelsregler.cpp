@@ -1,6 +1,6 @@
 #include "admin/Livsmedelsregler.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -254,14 +254,6 @@ THarledning Harled(const TLivsmedelsregler& regler, const TKallivsmedel& livsmed
     h.Enheter = TolkaEnheter(valj(&TUndantag::Enheter, enheter[0]));
     h.Kgpris = valj(&TUndantag::Kgpris, pris[0]);
     return h;
-}
-
-const QStringList& Bildgrupper() {
-    static const QStringList grupper{
-        QStringLiteral("Mjölk,ost"), QStringLiteral("Matfett"),   QStringLiteral("Bröd,spannmål"),
-        QStringLiteral("Potatis,rotfrukter"), QStringLiteral("Kött,fisk,ägg"), QStringLiteral("Grönsaker"),
-        QStringLiteral("Frukt,bär"), QStringLiteral("Drycker"), QStringLiteral("Övrigt")};
-    return grupper;
 }
 
 }  // namespace matvarda

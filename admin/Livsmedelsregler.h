@@ -6,6 +6,7 @@
 // the exceptions table names the food.
 
 #include "admin/Livsmedelsutgava.h"
+#include "core/Bildgrupper.h"
 
 #include <QString>
 #include <QStringList>
@@ -89,9 +90,5 @@ struct THarledning {
 // Throws Importfel when a rule table has no rule for the food. An exception
 // whose name no longer fits the food is skipped and noted in `varningar`.
 THarledning Harled(const TLivsmedelsregler& regler, const TKallivsmedel& livsmedel, QStringList& varningar);
-
-// The nine picture groups that the food-group picture and the buttons
-// "Drycker" and "Diverse" search for.
-const QStringList& Bildgrupper();
 
 }  // namespace matvarda

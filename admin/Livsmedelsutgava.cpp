@@ -1,6 +1,6 @@
 #include "admin/Livsmedelsutgava.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 
 #include <QSet>
 #include <QStringList>

@@ -2,6 +2,7 @@
 #include "calc/RaknaOm.h"
 #include "core/Livsmedel.h"
 #include "matvarda/Form1.h"
+#include "matvarda/FormProgram.h"
 #include "matvarda/Livsmedelsval.h"
 #include "matvarda/Maltidsrader.h"
 #include "platform/SkriptadeDialoger.h"

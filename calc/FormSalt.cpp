@@ -25,8 +25,8 @@ constexpr int Falthojd = 21;
 
 }  // namespace
 
-TFormSalt::TFormSalt(TProgram& program, QWidget* foralder)
-    : QWidget(foralder, Qt::Window), t_(*program.Tillstand) {
+TFormSalt::TFormSalt(const TResultat& resultat, QWidget* foralder)
+    : QWidget(foralder, Qt::Window), resultat_(resultat) {
     setWindowTitle(QStringLiteral("Salt (NaCl) i förhållande till behovet"));
     setFixedSize(600, 220);
 
@@ -77,8 +77,8 @@ void TFormSalt::SkapaSkala(const QString& namn, int y, std::initializer_list<TSk
 }
 
 void TFormSalt::FyllSalt() {
-    ProgressBarSalt->setValue(Saltmatare(t_.Resultat.Saltgram));
-    const QString text = Salttext(t_.Resultat).join('\n');
+    ProgressBarSalt->setValue(Saltmatare(resultat_.Saltgram));
+    const QString text = Salttext(resultat_).join('\n');
     if (MemoSalt->toPlainText() != text) MemoSalt->setPlainText(text);
 }
 

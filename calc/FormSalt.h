@@ -3,7 +3,7 @@
 // The salt window: the day's salt (or the period's daily average) on a gauge
 // of 0..20 grams against the ranges advised for women and men.
 
-#include "matvarda/FormProgram.h"
+#include "core/Resultat.h"
 
 #include <QWidget>
 
@@ -16,7 +16,7 @@ namespace matvarda {
 class TFormSalt : public QWidget {
     Q_OBJECT
 public:
-    TFormSalt(TProgram& program, QWidget* foralder);
+    TFormSalt(const TResultat& resultat, QWidget* foralder);
 
     // Run by every recalculation, whether the window is shown or not.
     void FyllSalt();
@@ -29,7 +29,7 @@ private:
     void SkapaSkala(const QString& namn, int y, std::initializer_list<TSkalfalt> falt);
     QLabel* BlaEtikett(const QString& text, int x, int y);
 
-    const TTillstand& t_;
+    const TResultat& resultat_;
 };
 
 }  // namespace matvarda

@@ -13,9 +13,9 @@ constexpr int Radhojd = 16;
 
 }  // namespace
 
-TFormsiffror::TFormsiffror(TProgram& program, QWidget* foralder)
+TFormsiffror::TFormsiffror(const TTillstand& tillstand, QWidget* foralder)
     : QWidget(foralder, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      t_(*program.Tillstand) {
+      t_(tillstand) {
     setWindowTitle(QStringLiteral("Klicka på en rad i måltiden för att se radens näring."));
 
     StringGridSiffror = new QTableWidget(SiffrorRader, SiffrorKolumner, this);

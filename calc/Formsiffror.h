@@ -3,7 +3,7 @@
 // The numbers window: the chosen nutrients of the selected food row, the
 // current meal and the current day, as numbers.
 
-#include "matvarda/FormProgram.h"
+#include "core/Tillstand.h"
 
 #include <QWidget>
 
@@ -14,7 +14,7 @@ namespace matvarda {
 class TFormsiffror : public QWidget {
     Q_OBJECT
 public:
-    TFormsiffror(TProgram& program, QWidget* foralder);
+    TFormsiffror(const TTillstand& tillstand, QWidget* foralder);
 
     // Run by the recalculation while the window is shown.
     void FyllSiffror();

@@ -1,8 +1,6 @@
 #include "calc/RaknaOm.h"
 
-#include "need/Nvval.h"
 
-#include <QLocale>
 
 namespace matvarda {
 namespace {
@@ -108,12 +106,6 @@ void RaknaOm(TTillstand& t) {
 QString Dagtext(const TResultat& resultat, int dag) {
     const bool intag = resultat.Dagssumma[dag][EnergiKj] > 0.1f;
     return (intag ? QStringLiteral("DAG") : QStringLiteral("dag")) + QString::number(dag + 1);
-}
-
-QString SystemTal(double varde, int decimaler) {
-    QLocale lokal;
-    lokal.setNumberOptions(QLocale::OmitGroupSeparator);
-    return lokal.toString(varde, 'f', decimaler);
 }
 
 QString Prisrad(const TTillstand& t) {

@@ -15,8 +15,4 @@ QString Dagtext(const TResultat& resultat, int dag);
 // system's decimal separator: " Pris Frukost: 15,00 kr".
 QString Prisrad(const TTillstand& tillstand);
 
-// A number with fixed decimals, the system's decimal separator and no
-// thousands separator, as the meal grid and the price line show them.
-QString SystemTal(double varde, int decimaler);
-
 }  // namespace matvarda

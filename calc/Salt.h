@@ -2,7 +2,7 @@
 
 // What the salt window shows: the gauge position and the two lines of text.
 
-#include "calc/Resultat.h"
+#include "core/Resultat.h"
 
 #include <QStringList>
 

@@ -1,7 +1,6 @@
 #include "calc/Siffror.h"
 
 #include "calc/RaknaOm.h"
-#include "matvarda/Maltidsrader.h"
 
 namespace matvarda {
 namespace {

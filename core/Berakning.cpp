@@ -26,4 +26,14 @@ bool NyBerakning(TDagbok& dagbok, Dialoger& dialoger, const std::function<bool()
     return true;
 }
 
+std::array<QString, AntalKolumner> Radceller(const TMaltidsrad& rad) {
+    if (ArTom(rad)) return {};
+    const float antal = rad.Portion > 0.01f ? rad.Gram / rad.Portion : 0.0f;
+    const auto talEllerStreck = [](float varde, int decimaler) {
+        return varde <= 0.01f ? QStringLiteral("-") : SystemTal(varde, decimaler);
+    };
+    return {rad.Livsmedel, talEllerStreck(antal, 1), rad.Enhet, talEllerStreck(rad.Gram, 0),
+            talEllerStreck(rad.Kgpris, 2)};
+}
+
 }  // namespace matvarda

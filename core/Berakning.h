@@ -61,12 +61,18 @@ struct TDagbok {
     const TMaltid& AktuellaMaltiden() const { return Berakning[AktuellDag][AktuellMaltid]; }
 };
 
+enum Maltidskolumn { KolumnLivsmedel = 0, KolumnAntal = 1, KolumnEnhet = 2, KolumnGram = 3, KolumnPris = 4 };
+constexpr int AntalKolumner = 5;
+
 inline bool ArTom(const TMaltidsrad& rad) { return rad.Kod == QLatin1String("0"); }
 
 // Stores a text cut to its width, as every text of a row is stored.
 void SattText(QString& falt, const QString& varde, int bredd);
 
 void TomPlats(TMaltidsrad& rad);
+
+// The five cells of a meal-grid row, empty for an empty slot.
+std::array<QString, AntalKolumner> Radceller(const TMaltidsrad& rad);
 
 // Starts a new calculation; asks to save a modified one first (Yes runs
 // `spara`). False when the user cancelled, or the save did not happen, and

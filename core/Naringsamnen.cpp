@@ -1,9 +1,10 @@
 #include "core/Naringsamnen.h"
 
 #include "core/Startfel.h"
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <utility>
 
 namespace matvarda {
@@ -97,6 +98,12 @@ void LasNaringsnamn(const QString& fil, TNaringskatalog& katalog) {
         if (rad.startsWith('*')) continue;
         LasRad(rad, katalog, fel);
     }
+}
+
+QString SystemTal(double varde, int decimaler) {
+    QLocale lokal;
+    lokal.setNumberOptions(QLocale::OmitGroupSeparator);
+    return lokal.toString(varde, 'f', decimaler);
 }
 
 }  // namespace matvarda

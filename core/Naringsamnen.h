@@ -42,6 +42,10 @@ QByteArray DosTillWindows(QByteArray rad);
 // comma is the decimal point, anything unreadable is 0.
 float TextTillTal(const QString& text);
 
+// A number with fixed decimals, the system's decimal separator and no
+// thousands separator, as the meal grid and the price line show them.
+QString SystemTal(double varde, int decimaler);
+
 // A nutrient value with that nutrient's decimals, right-aligned in 6.
 QString VisaVarde(double varde, int nummer, const TNaringskatalog& katalog);
 

@@ -3,12 +3,13 @@
 // The program's shared values, grouped by what owns them. The running
 // program holds one; a test makes its own.
 
-#include "calc/Resultat.h"
+#include "core/Resultat.h"
 #include "core/Berakning.h"
 #include "core/Livsmedel.h"
 #include "core/Naringsamnen.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 
 namespace matvarda {
@@ -37,6 +38,11 @@ struct TUrval {
     std::array<bool, SistaNaringsnummer + 1> Valda{};
     int AntalValda = 0;
 };
+
+// The count of chosen numbers in 15..65.
+inline int RaknaValda(const TUrval& urval) {
+    return static_cast<int>(std::count(urval.Valda.begin() + ForstaNaringsnummer, urval.Valda.end(), true));
+}
 
 struct TIdealfordelning {
     float Protein = 15;

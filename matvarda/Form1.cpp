@@ -1,17 +1,12 @@
 #include "matvarda/Form1.h"
 
-#include "admin/FormInst.h"
-#include "admin/Losenord.h"
-#include "calc/FormSalt.h"
-#include "calc/Formsiffror.h"
 #include "calc/RaknaOm.h"
+#include "core/Losenord.h"
 #include "core/Naringsamnen.h"
 #include "matvarda/FormBild.h"
 #include "matvarda/FormDiagram.h"
 #include "matvarda/Maltidsrader.h"
 #include "matvarda/Start.h"
-#include "need/FormNorm.h"
-#include "need/Formnvval.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,14 +39,6 @@ QColor Radfarg(int rad) {
                                     QColor(0, 255, 0), QColor(128, 128, 128), QColor(0, 255, 255), Qt::black};
     while (rad > 9) rad -= 9;
     return farger[rad];
-}
-
-// Secondary windows keep their content between showings.
-void Visa(QWidget* fonster) {
-    if (!fonster) return;
-    fonster->show();
-    fonster->raise();
-    fonster->activateWindow();
 }
 
 // Caption colours of the meal buttons in the day view: the colours of the
@@ -156,24 +143,25 @@ void TMaltidsgrid::dropEvent(QDropEvent* handelse) {
     emit LivsmedelSlappt(handelse->mimeData()->data(TLivsmedelslistbox::Mimetyp).toInt(), rad + 1);
 }
 
-TForm1::TForm1(TProgram& program) : program_(program), t_(*program.Tillstand) {
+TForm1::TForm1(TTillstand& tillstand, TLivsmedelstabeller& tabeller, TOmgivning omgivning)
+    : t_(tillstand), tabeller_(tabeller), omgivning_(std::move(omgivning)) {
     setWindowTitle(QString());
     SkapaKontroller();
-    SkapaMeny();
+    SkapaSokgenvag();
 
     t_.Start = TStartlage{};
-    LasInitdir(program_.Arbetsmapp, t_.Start);
-    OppnaLivsmedelstabeller(t_.Start.Tabellmapp, program_.Tabeller, t_.Livsmedel);
+    LasInitdir(omgivning_.Arbetsmapp, t_.Start);
+    OppnaLivsmedelstabeller(t_.Start.Tabellmapp, tabeller_, t_.Livsmedel);
     ComboBoxSLVgrupp->addItems(t_.Livsmedel.Grupplista);
     ComboBoxSLVgrupp->setCurrentIndex(-1);
     t_.Dagbok.Maltidsnamn = Maltidsnamnen[0];
     t_.Behov.Dagsbehov.fill(100.0f);
-    LasNaringsnamn(program_.Fil(QStringLiteral("nvnamn.txt")), t_.Katalog);
+    LasNaringsnamn(omgivning_.Fil(QStringLiteral("nvnamn.txt")), t_.Katalog);
     NyBerakning1Click();
     t_.Dagbok.Visning = 0;
     t_.Behov.Normtyp = QStringLiteral("standardnorm");
     t_.Start.ForstaTillagg = true;
-    t_.Losenord = LasLosenord(program_.Fil(QStringLiteral("losenord.txt")));
+    t_.Losenord = LasLosenord(omgivning_.Fil(QStringLiteral("losenord.txt")));
 }
 
 TForm1::~TForm1() = default;
@@ -332,22 +320,15 @@ QWidget* TForm1::SkapaDiagramdel() {
 // The charts in the panel, and their buttons in the row above it in the
 // order "Staplar", "Energicirklar", "Näringen i siffror", views, "Salt".
 void TForm1::SkapaDiagram(QWidget* del) {
-    Diagram = new TDiagramyta(program_, PanelDiagram);
+    Diagram = new TDiagramyta(t_, PanelDiagram);
     PanelDiagram->layout()->addWidget(Diagram);
     ButtonSiffror = Knapp(QStringLiteral("Näringen i siffror"), del);
-    connect(ButtonSiffror, &QPushButton::clicked, this, [this] {
-        Visa(program_.Formsiffror);
-        RaknaOm();
-    });
     ButtonSalt = Knapp(QStringLiteral("Salt"), del);
-    connect(ButtonSalt, &QPushButton::clicked, this, [this] { Visa(program_.FormSalt); });
     LayoutDiagramknappar->insertWidget(0, Diagram->ButtonStaplar);
     LayoutDiagramknappar->insertWidget(1, Diagram->ButtonEnergicirklar);
     LayoutDiagramknappar->insertWidget(2, ButtonSiffror);
     LayoutDiagramknappar->insertWidget(6, ButtonSalt);
 }
-
-void TForm1::SattSidstorlek() { Diagram->SattSidstorlek(); }
 
 QWidget* TForm1::SkapaBilddel() {
     auto [del, lodrat] = NyDel(this, HogerBredd);
@@ -361,46 +342,24 @@ QWidget* TForm1::SkapaBilddel() {
     return del;
 }
 
-void TForm1::SkapaMeny() {
-    MenuArkiv = menuBar()->addMenu(QStringLiteral("Arkiv"));
-    MenuArkiv->addAction(QStringLiteral("Ny beräkning"), this, &TForm1::NyBerakning1Click);
-    MenuArkiv->addSeparator();
-    MenuArkiv->addAction(QStringLiteral("Kopiera denna måltid"), this, &TForm1::KopieraMaltid1Click);
-    MenuArkiv->addAction(QStringLiteral("Klistra in måltid"), this, &TForm1::KlistraInMaltid1Click);
-    MenuArkiv->addSeparator();
-    MenuArkiv->addAction(QStringLiteral("Inställningar"), this, [this] { Visa(program_.FormInst); });
-
-    // Not in the menu, but its shortcut works anywhere in the window.
+// Not in the menu, but its shortcut works anywhere in the window.
+void TForm1::SkapaSokgenvag() {
     auto* sok = new QAction(QStringLiteral("Sök livsmedel på namn"), this);
     sok->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     sok->setShortcutContext(Qt::WindowShortcut);
     connect(sok, &QAction::triggered, this, &TForm1::SokPaNamn);
     addAction(sok);
-
-    MenuVemArDu = menuBar()->addMenu(QStringLiteral("Vem är du?"));
-    MenuVemArDu->addAction(QStringLiteral("Standardnormer"), this, [this] { Visa(program_.FormNorm); });
-    menuBar()->addAction(QStringLiteral("Välj näringsämnen"), this, [this] { Visa(program_.Formnvval); });
-    menuBar()->addAction(QStringLiteral("Copyright"), this, [this] {
-        program_.Dialogerna.Meddelande(
-            QStringLiteral("Matvarda - kostberäkning\n\n"
-                           "Näringsvärden: Källa: Livsmedelsverkets livsmedelsdatabas version 2022-05-24 (CC BY 4.0)\n"
-                           "Enheter, vikter och priser är programmets egna uppskattningar."));
-    });
 }
 
-void TForm1::RaknaOm() { program_.RaknaOm(); }
+void TForm1::RaknaOm() { omgivning_.RaknaOm(); }
 
-void TForm1::Uppdatera() {
-    uppdaterar_ = true;
-    VisaMaltid();
-    Diagram->SattRubrik();
-    Diagram->RitaStapel();
+void TForm1::VisaRubrik() {
+    if (windowTitle() != t_.Rubrik) setWindowTitle(t_.Rubrik);
+}
+
+void TForm1::VisaDiagramOchPris() {
+    Diagram->Uppdatera();
     EditPris->setText(Prisrad(t_));
-    if (program_.FormSalt) program_.FormSalt->FyllSalt();
-    UppdateraDaglista();
-    UppdateraMaltidsknappar();
-    if (program_.Formsiffror && program_.Formsiffror->isVisible()) program_.Formsiffror->FyllSiffror();
-    uppdaterar_ = false;
 }
 
 void TForm1::VisaMaltid() {
@@ -418,11 +377,13 @@ void TForm1::VisaMaltid() {
 }
 
 void TForm1::UppdateraDaglista() {
+    uppdaterar_ = true;
     for (int d = 0; d < AntalDagar; ++d) {
         const QString text = Dagtext(t_.Resultat, d);
         if (ComboBoxDag->itemText(d) != text) ComboBoxDag->setItemText(d, text);
     }
     ComboBoxDag->setCurrentIndex(t_.Dagbok.AktuellDag);
+    uppdaterar_ = false;
 }
 
 void TForm1::UppdateraMaltidsknappar() {
@@ -461,7 +422,7 @@ void TForm1::VisaUtokadGrupp(const QString& grupp) {
 }
 
 void TForm1::SokPaNamn() {
-    const auto ord = program_.Dialogerna.Inmatning(QStringLiteral("Skriv ett ord att söka på (t.ex. soppa)"),
+    const auto ord = omgivning_.Dialogerna.Inmatning(QStringLiteral("Skriv ett ord att söka på (t.ex. soppa)"),
                                                     QStringLiteral("Sökord+ENTER"), QString());
     if (!ord || ord->isEmpty()) return;
     VisaListor(matvarda::SokPaNamn(t_.Livsmedel, *ord, t_.EndastRavarugrupper));
@@ -479,7 +440,7 @@ void TForm1::LaggTillLivsmedel(int rad, bool infoga) {
         t_.Start.ForstaTillagg = false;
     }
     const QString kod = KodAvNyckel(Livsmedelsnycklar[listrad]);
-    if (!matvarda::LaggTillLivsmedel(t_, program_.Tabeller.Fodtab100, program_.Dialogerna, kod, rad, infoga)) return;
+    if (!matvarda::LaggTillLivsmedel(t_, tabeller_.Fodtab100, omgivning_.Dialogerna, kod, rad, infoga)) return;
     StringGridMaltid->setCurrentCell(t_.Dagbok.AktuellRad - 1, KolumnAntal);
     RaknaOm();
 }
@@ -487,7 +448,7 @@ void TForm1::LaggTillLivsmedel(int rad, bool infoga) {
 void TForm1::StringGridMaltidKeyPress(int rad, int kolumn, const QString& text) {
     t_.Dagbok.AktuellRad = rad + 1;
     t_.Dagbok.AktuellKolumn = kolumn;
-    if (RedigeraCell(t_, program_.Tabeller.Fodtab100, program_.Dialogerna, kolumn, text)) RaknaOm();
+    if (RedigeraCell(t_, tabeller_.Fodtab100, omgivning_.Dialogerna, kolumn, text)) RaknaOm();
 }
 
 void TForm1::StringGridMaltidHogerklick(const QPoint& punkt) {
@@ -520,7 +481,7 @@ void TForm1::ButtonOkaClick() {
 }
 
 void TForm1::ButtonMinskaClick() {
-    if (Minska(t_, program_.Dialogerna)) RaknaOm();
+    if (Minska(t_, omgivning_.Dialogerna)) RaknaOm();
 }
 
 void TForm1::ButtonTaBortClick() {
@@ -560,7 +521,7 @@ void TForm1::FargaMaltidsknappar() {
 
 void TForm1::KopieraMaltid1Click() {
     matvarda::KopieraMaltid(t_.Dagbok);
-    program_.Dialogerna.Meddelande(QStringLiteral("Måltiden är nu lagrad och kan klistras in i en annan måltid."));
+    omgivning_.Dialogerna.Meddelande(QStringLiteral("Måltiden är nu lagrad och kan klistras in i en annan måltid."));
 }
 
 void TForm1::KlistraInMaltid1Click() {
@@ -570,24 +531,24 @@ void TForm1::KlistraInMaltid1Click() {
 
 bool TForm1::Spara() {
     if (SparaBerakning) return SparaBerakning();
-    program_.Dialogerna.Meddelande(QStringLiteral("Beräkningar kan ännu inte sparas i den här versionen av programmet."));
+    omgivning_.Dialogerna.Meddelande(QStringLiteral("Beräkningar kan ännu inte sparas i den här versionen av programmet."));
     return false;
 }
 
 void TForm1::NyBerakning1Click() {
-    if (!matvarda::NyBerakning(t_.Dagbok, program_.Dialogerna, [this] { return Spara(); })) return;
+    if (!matvarda::NyBerakning(t_.Dagbok, omgivning_.Dialogerna, [this] { return Spara(); })) return;
     uppdaterar_ = true;
     Maltidsknappar->button(0)->setChecked(true);
     ComboBoxDag->setCurrentIndex(0);
     uppdaterar_ = false;
-    setWindowTitle(t_.Behov.Normtext);
+    t_.Rubrik = t_.Behov.Normtext;
     // During start-up the windows that show results do not exist yet.
     if (!t_.Start.Uppstart) RaknaOm();
 }
 
 bool TForm1::SparaFore(const QString& fraga) {
     if (!t_.Dagbok.Andrad) return true;
-    const Svar svar = program_.Dialogerna.FragaJaNejAvbryt(fraga);
+    const Svar svar = omgivning_.Dialogerna.FragaJaNejAvbryt(fraga);
     if (svar == Svar::Avbryt) return false;
     // A save that did not happen keeps the window open, so nothing is lost.
     return svar == Svar::Nej || Spara();
@@ -598,7 +559,7 @@ void TForm1::closeEvent(QCloseEvent* handelse) {
         handelse->ignore();
         return;
     }
-    program_.Tabeller.Fodtab100.Stang();
+    tabeller_.Fodtab100.Stang();
     handelse->accept();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "matvarda/FormProgram.h"
+#include "core/Livsmedel.h"
+#include "core/Omgivning.h"
+#include "core/Tillstand.h"
 #include "matvarda/Livsmedelsval.h"
 
 #include <QListWidget>
@@ -54,12 +56,15 @@ protected:
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(TProgram& program);
+    TForm1(TTillstand& tillstand, TLivsmedelstabeller& tabeller, TOmgivning omgivning);
     ~TForm1() override;
 
-    // The refresh after every recalculation, in its fixed order.
-    void Uppdatera();
+    // The main window's steps of the refresh after every recalculation.
     void VisaMaltid();
+    void VisaRubrik();
+    void VisaDiagramOchPris();
+    void UppdateraDaglista();
+    void UppdateraMaltidsknappar();
     void VisaBildgrupp(const QString& grupp);
     void VisaUtokadGrupp(const QString& grupp);
     void SokPaNamn();
@@ -77,9 +82,6 @@ public:
     void KopieraMaltid1Click();
     void KlistraInMaltid1Click();
     void NyBerakning1Click();
-    // Re-pages the bar chart to its height when the nutrient selection is
-    // confirmed; the chart does so itself whenever the window resizes it.
-    void SattSidstorlek();
 
     // The save of the calculation; empty until the calculation file exists.
     std::function<bool()> SparaBerakning;
@@ -101,8 +103,6 @@ public:
     TDiagramyta* Diagram = nullptr;
     QPushButton* ButtonSiffror = nullptr;
     QPushButton* ButtonSalt = nullptr;
-    QMenu* MenuArkiv = nullptr;
-    QMenu* MenuVemArDu = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* handelse) override;
@@ -114,19 +114,18 @@ private:
     QWidget* SkapaDiagramdel();
     void SkapaDiagram(QWidget* del);
     QWidget* SkapaBilddel();
-    void SkapaMeny();
+    void SkapaSokgenvag();
     void VisaListor(const TLivsmedelslistor& listor);
     void GeListanFokus();
     void RaknaOm();
-    void UppdateraDaglista();
-    void UppdateraMaltidsknappar();
     void FargaMaltidsknappar();
     // Asks to save a modified calculation; false when the user cancels.
     bool SparaFore(const QString& fraga);
     bool Spara();
 
-    TProgram& program_;
     TTillstand& t_;
+    TLivsmedelstabeller& tabeller_;
+    TOmgivning omgivning_;
     QTimer* hogerklickTimer_ = nullptr;
     bool uppdaterar_ = false;
 };

@@ -20,11 +20,12 @@ void Fyll(QtDiagram& diagram, int serie, const TSerie& punkter) {
 
 }  // namespace
 
-TDiagramyta::TDiagramyta(TProgram& program, QWidget* foralder) : QWidget(foralder), t_(*program.Tillstand) {
+TDiagramyta::TDiagramyta(const TTillstand& tillstand, QWidget* foralder) : QWidget(foralder), t_(tillstand) {
     ChartStapel = new QtDiagram(Diagramslag::Staplar, AntalStapelserier, this);
     ChartStapel->SattRubrik(Startrubrik);
     ChartStapel->SattVardeaxel(0, StapelaxelMax);
     ChartStapel->SattPunkterPerSida(StartSidstorlek);
+    ChartStapel->setAccessibleName(QStringLiteral("Stapeldiagram, procent av behovet"));
     ChartStapel->EfterRitning = [this](QPainter& malare, const QRectF& rityta) { RitaHundraprocent(malare, rityta); };
     ChartEnergi = SkapaCirkel(QStringLiteral("Energifördelning VERKLIG"));
     ChartEnergiRek = SkapaCirkel(QStringLiteral("Energifördelning IDEAL"));
@@ -38,6 +39,7 @@ TDiagramyta::TDiagramyta(TProgram& program, QWidget* foralder) : QWidget(foralde
 QtDiagram* TDiagramyta::SkapaCirkel(const QString& rubrik) {
     auto* cirkel = new QtDiagram(Diagramslag::Cirkel, 1, this);
     cirkel->SattRubrik(rubrik);
+    cirkel->setAccessibleName(rubrik);
     cirkel->hide();
     return cirkel;
 }
@@ -45,9 +47,11 @@ QtDiagram* TDiagramyta::SkapaCirkel(const QString& rubrik) {
 void TDiagramyta::SkapaKnappar() {
     ButtonForegaende = new QToolButton(this);
     ButtonForegaende->setArrowType(Qt::UpArrow);
+    ButtonForegaende->setAccessibleName(QStringLiteral("Föregående sida"));
     connect(ButtonForegaende, &QToolButton::clicked, ChartStapel, &QtDiagram::ForegaendeSida);
     ButtonNasta = new QToolButton(this);
     ButtonNasta->setArrowType(Qt::DownArrow);
+    ButtonNasta->setAccessibleName(QStringLiteral("Nästa sida"));
     connect(ButtonNasta, &QToolButton::clicked, ChartStapel, &QtDiagram::NastaSida);
 
     ButtonStaplar = new QPushButton(QStringLiteral("Staplar"), this);
@@ -75,6 +79,13 @@ void TDiagramyta::PlaceraIdealcirkeln() {
     ChartEnergiRek->setGeometry(forsta.right() + 1 + Cirkelavstand, forsta.top(), forsta.width(), forsta.height());
 }
 
+void TDiagramyta::Uppdatera() {
+    // A changed nutrient selection changes the number of bars: page anew.
+    if (t_.Urval.AntalValda != sidindeladeStaplar_) SattSidstorlek();
+    SattRubrik();
+    RitaStapel();
+}
+
 void TDiagramyta::SattRubrik() { ChartStapel->SattRubrik(Stapelrubrik(t_)); }
 
 void TDiagramyta::RitaStapel() {
@@ -88,6 +99,7 @@ void TDiagramyta::RitaStapel() {
 
 void TDiagramyta::SattSidstorlek() {
     const int antal = t_.Urval.AntalValda;
+    sidindeladeStaplar_ = antal;
     const int sidstorlek = Sidstorlek(ChartStapel->height(), antal);
     ChartStapel->SattPunkterPerSida(sidstorlek);
     SattSidknappar(VisaSidknappar(sidstorlek, antal));

@@ -3,7 +3,7 @@
 // The chart area of the main window: the bar chart of the chosen nutrients
 // with its page buttons, or the actual and the ideal energy pies side by side.
 
-#include "matvarda/FormProgram.h"
+#include "core/Tillstand.h"
 #include "platform/QtDiagram.h"
 
 #include <QWidget>
@@ -16,8 +16,11 @@ namespace matvarda {
 class TDiagramyta : public QWidget {
     Q_OBJECT
 public:
-    TDiagramyta(TProgram& program, QWidget* foralder);
+    TDiagramyta(const TTillstand& tillstand, QWidget* foralder);
 
+    // The refresh: the page size when the selection changed, the title and
+    // the charts.
+    void Uppdatera();
     void SattRubrik();
     void RitaStapel();
     void SattSidstorlek();
@@ -44,8 +47,9 @@ private:
     void RitaHundraprocent(QPainter& malare, const QRectF& rityta);
     void SattSidknappar(bool synliga);
 
-    TTillstand& t_;
+    const TTillstand& t_;
     bool sidknapparna_ = false;
+    int sidindeladeStaplar_ = -1;  // the number of bars the pages were made for
 };
 
 }  // namespace matvarda

@@ -4,11 +4,53 @@
 #include "calc/FormSalt.h"
 #include "calc/Formsiffror.h"
 #include "calc/RaknaOm.h"
+#include "core/Bildgrupper.h"
 #include "matvarda/Form1.h"
+#include "matvarda/Start.h"
 #include "need/FormNorm.h"
 #include "need/Formnvval.h"
+#include "platform/QtTillganglighet.h"
+
+#include <QMenuBar>
+#include <QPushButton>
 
 namespace matvarda {
+namespace {
+
+// Secondary windows keep their content between showings.
+void Visa(QWidget* fonster) {
+    fonster->show();
+    fonster->raise();
+    fonster->activateWindow();
+}
+
+void SkapaMeny(TProgram& p) {
+    TForm1* f = p.Form1.get();
+    QMenuBar* rad = f->menuBar();
+    QMenu* arkiv = rad->addMenu(QStringLiteral("Arkiv"));
+    arkiv->addAction(QStringLiteral("Ny beräkning"), f, &TForm1::NyBerakning1Click);
+    arkiv->addSeparator();
+    arkiv->addAction(QStringLiteral("Kopiera denna måltid"), f, &TForm1::KopieraMaltid1Click);
+    arkiv->addAction(QStringLiteral("Klistra in måltid"), f, &TForm1::KlistraInMaltid1Click);
+    arkiv->addSeparator();
+    arkiv->addAction(QStringLiteral("Inställningar"), f, [&p] { Visa(p.FormInst); });
+
+    QMenu* vem = rad->addMenu(QStringLiteral("Vem är du?"));
+    vem->addAction(QStringLiteral("Standardnormer"), f, [&p] { Visa(p.FormNorm); });
+    rad->addAction(QStringLiteral("Välj näringsämnen"), f, [&p] { Visa(p.Formnvval); });
+    rad->addAction(QStringLiteral("Copyright"), f, [&p] { p.Dialogerna.Meddelande(Omtext(p.Arbetsmapp)); });
+}
+
+void KopplaKnappar(TProgram& p) {
+    TForm1* f = p.Form1.get();
+    QObject::connect(f->ButtonSalt, &QPushButton::clicked, f, [&p] { Visa(p.FormSalt); });
+    QObject::connect(f->ButtonSiffror, &QPushButton::clicked, f, [&p] {
+        Visa(p.Formsiffror);
+        p.RaknaOm();
+    });
+}
+
+}  // namespace
 
 TProgram::TProgram(QString arbetsmapp, Dialoger& dialoger)
     : Arbetsmapp(std::move(arbetsmapp)), Dialogerna(dialoger) {}
@@ -17,21 +59,47 @@ TProgram::~TProgram() = default;
 
 void TProgram::RaknaOm() {
     matvarda::RaknaOm(*Tillstand);
-    if (Form1) Form1->Uppdatera();
+    Uppdateringar.Uppdatera();
 }
 
+TOmgivning TProgram::Omgivning() { return {Dialogerna, Arbetsmapp, [this] { RaknaOm(); }}; }
+
 void SkapaFonstren(TProgram& program) {
-    program.Form1 = std::make_unique<TForm1>(program);
-    program.FormNorm = new TFormNorm(program, program.Form1.get());
-    program.Formnvval = new Tformnvval(program, program.Form1.get());
+    TTillstand& t = *program.Tillstand;
+    TUppdateringslista& u = program.Uppdateringar;
+
+    program.Form1 = std::make_unique<TForm1>(t, program.Tabeller, program.Omgivning());
+    TForm1* f = program.Form1.get();
+    u.Fyll(Uppdateringssteg::Maltidsgrid, [f] {
+        f->VisaRubrik();
+        f->VisaMaltid();
+    });
+    u.Fyll(Uppdateringssteg::Diagram, [f] { f->VisaDiagramOchPris(); });
+    u.Fyll(Uppdateringssteg::Daglista, [f] { f->UppdateraDaglista(); });
+    u.Fyll(Uppdateringssteg::Maltidsknappar, [f] { f->UppdateraMaltidsknappar(); });
+
+    program.FormNorm = new TFormNorm(t.Behov, t.Rubrik, t.Losenord, program.Omgivning(), f);
+    program.Formnvval = new Tformnvval(t.Urval, program.Omgivning(), f);
 
     // The vegetables are listed once the diary and the catalogues exist;
     // the start-up phase ends here.
-    program.Form1->VisaBildgrupp(QStringLiteral("Grönsaker"));
-    program.Tillstand->Start.Uppstart = false;
-    program.FormInst = new TFormInst(program, program.Form1.get());
-    program.FormSalt = new TFormSalt(program, program.Form1.get());
-    program.Formsiffror = new TFormsiffror(program, program.Form1.get());
+    f->VisaBildgrupp(Bildgruppnamn(Bildgrupp::Gronsaker));
+    t.Start.Uppstart = false;
+
+    program.FormInst = new TFormInst(t.Installningar, t.Losenord, program.Omgivning(), f);
+    program.FormSalt = new TFormSalt(t.Resultat, f);
+    u.Fyll(Uppdateringssteg::Salt, [s = program.FormSalt] { s->FyllSalt(); });
+    program.Formsiffror = new TFormsiffror(t, f);
+    u.Fyll(Uppdateringssteg::Siffror, [s = program.Formsiffror] {
+        if (s->isVisible()) s->FyllSiffror();
+    });
+
+    SkapaMeny(program);
+    KopplaKnappar(program);
+    NamngeKnappar(f);
+    // The norm window named the need; without a recalculation during the
+    // start the caption shows it from here.
+    f->VisaRubrik();
 }
 
 }  // namespace matvarda

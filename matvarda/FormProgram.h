@@ -1,12 +1,16 @@
 #pragma once
 
-// What every window of the program shares: the state, the open tables, the
-// dialogs and the windows themselves, created once in a fixed order.
+// The running program: the state, the open tables, the dialogs, the windows
+// created once in a fixed order, and the refresh list that follows every
+// recalculation. Only this shell knows every window; the windows get what
+// they read or write and a way to ask for the recalculation.
 
+#include "core/Livsmedel.h"
+#include "core/Omgivning.h"
 #include "core/Tillstand.h"
+#include "matvarda/Uppdatering.h"
 #include "platform/Dialoger.h"
 
-#include <QDir>
 #include <QString>
 #include <memory>
 
@@ -23,15 +27,15 @@ struct TProgram {
     TProgram(QString arbetsmapp, Dialoger& dialoger);
     ~TProgram();
 
-    // A file of the working folder.
-    QString Fil(const QString& namn) const { return QDir(Arbetsmapp).filePath(namn); }
     // The recalculation and the refresh of every window that exists.
     void RaknaOm();
+    TOmgivning Omgivning();
 
     QString Arbetsmapp;
     Dialoger& Dialogerna;
     std::unique_ptr<TTillstand> Tillstand = std::make_unique<TTillstand>();
     TLivsmedelstabeller Tabeller;
+    TUppdateringslista Uppdateringar;
 
     // The windows in creation order; a window not created yet is null. The
     // secondary windows are children of the main window, which deletes them.
@@ -44,7 +48,8 @@ struct TProgram {
 };
 
 // Creates the windows in their order, each running its start-up work before
-// the next is created. Throws Startfel when the start cannot go on.
+// the next is created, then the menu. Throws Startfel when the start cannot
+// go on.
 void SkapaFonstren(TProgram& program);
 
 }  // namespace matvarda

@@ -158,16 +158,6 @@ void ValjEnhet(TMaltidsrad& rad, const QString& enhetsrad) {
     rad.Gram = vikt;
 }
 
-std::array<QString, AntalKolumner> Radceller(const TMaltidsrad& rad) {
-    if (ArTom(rad)) return {};
-    const float antal = rad.Portion > 0.01f ? rad.Gram / rad.Portion : 0.0f;
-    const auto talEllerStreck = [](float varde, int decimaler) {
-        return varde <= 0.01f ? QStringLiteral("-") : SystemTal(varde, decimaler);
-    };
-    return {rad.Livsmedel, talEllerStreck(antal, 1), rad.Enhet, talEllerStreck(rad.Gram, 0),
-            talEllerStreck(rad.Kgpris, 2)};
-}
-
 void KopieraMaltid(TDagbok& dagbok) { dagbok.Kopierad = dagbok.AktuellaMaltiden(); }
 
 void KlistraInMaltid(TDagbok& dagbok) { dagbok.AktuellaMaltiden() = dagbok.Kopierad; }

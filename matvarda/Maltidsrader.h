@@ -8,12 +8,8 @@
 #include "platform/Tabell.h"
 
 #include <QStringList>
-#include <array>
 
 namespace matvarda {
-
-enum Maltidskolumn { KolumnLivsmedel = 0, KolumnAntal = 1, KolumnEnhet = 2, KolumnGram = 3, KolumnPris = 4 };
-constexpr int AntalKolumner = 5;
 
 // The first empty slot 1..29 of the meal, or 29 when all are taken.
 int ForstaTommaPlats(const TMaltid& maltid);
@@ -39,9 +35,6 @@ void TaBortRad(TTillstand& t);
 QStringList Enhetslista(const TMaltidsrad& rad);
 // Takes over the unit of a unit-list line other than the first.
 void ValjEnhet(TMaltidsrad& rad, const QString& enhetsrad);
-
-// The five cells of a grid row, empty for an empty slot.
-std::array<QString, AntalKolumner> Radceller(const TMaltidsrad& rad);
 
 void KopieraMaltid(TDagbok& dagbok);
 void KlistraInMaltid(TDagbok& dagbok);

@@ -1,16 +1,17 @@
 #include "core/Startfel.h"
 #include "matvarda/Form1.h"
 #include "matvarda/FormProgram.h"
+#include "platform/QtApplikation.h"
 #include "platform/QtDialoger.h"
 #include "platform/Tabell.h"
 
-#include <QApplication>
 #include <QDir>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    matvarda::TApplikation app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Matvarda"));
     matvarda::QtDialoger dialoger;
+    app.SattDialoger(&dialoger);
     matvarda::TProgram program(QDir::currentPath(), dialoger);
     // A start that cannot complete says why and ends, rather than running
     // half-started.

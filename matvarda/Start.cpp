@@ -1,6 +1,6 @@
 #include "matvarda/Start.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 
 #include <QDir>
 
@@ -14,6 +14,17 @@ void LasInitdir(const QString& arbetsmapp, TStartlage& start) {
     if (!rader) return;
     if (rader->size() >= 1) start.Berakningsmapp = mapp.filePath(rader->at(0));
     if (rader->size() >= 2) start.Tabellmapp = mapp.filePath(rader->at(1));
+}
+
+QString Omtext(const QString& arbetsmapp) {
+    QString kalla = QStringLiteral("Källan till näringsvärdena står i kalla.txt, som saknas i arbetsmappen.");
+    if (const auto rader = LasTextrader(QDir(arbetsmapp).filePath(QStringLiteral("kalla.txt")))) {
+        for (const QString& rad : *rader)
+            if (rad.startsWith(QStringLiteral("Källa:"))) kalla = QStringLiteral("Näringsvärden: ") + rad;
+    }
+    return QStringLiteral("Matvarda - kostberäkning\n\n%1\n"
+                          "Enheter, vikter och priser är programmets egna uppskattningar.")
+        .arg(kalla);
 }
 
 }  // namespace matvarda

@@ -9,4 +9,7 @@ namespace matvarda {
 // folder counts from the working folder.
 void LasInitdir(const QString& arbetsmapp, TStartlage& start);
 
+// The About text; the source of the food data is the delivered kalla.txt's.
+QString Omtext(const QString& arbetsmapp);
+
 }  // namespace matvarda

@@ -1,7 +1,6 @@
 #include "need/FormNorm.h"
 
-#include "admin/Losenord.h"
-#include "matvarda/Form1.h"
+#include "core/Losenord.h"
 #include "need/Norm.h"
 
 #include <QHeaderView>
@@ -76,8 +75,14 @@ QString Normfel(const Tabellfel& fel, const QString& fil) {
 
 }  // namespace
 
-TFormNorm::TFormNorm(TProgram& program, QWidget* foralder)
-    : QWidget(foralder, Qt::Window), program_(program), normer_(program.Arbetsmapp, QStringLiteral("normer")) {
+TFormNorm::TFormNorm(TBehov& behov, QString& rubrik, const QString& losenord, TOmgivning omgivning,
+                     QWidget* foralder)
+    : QWidget(foralder, Qt::Window),
+      behov_(behov),
+      rubrik_(rubrik),
+      losenord_(losenord),
+      omgivning_(std::move(omgivning)),
+      normer_(omgivning_.Arbetsmapp, QStringLiteral("normer")) {
     setWindowTitle(QStringLiteral("Dagsbehovet av energi och näringsämnen"));
     SkapaKontroller();
     FormCreate();
@@ -123,17 +128,19 @@ void TFormNorm::SkapaKontroller() {
 // The default need: a table that cannot be read leaves the need at 100 and
 // the program running.
 void TFormNorm::FormCreate() {
-    TBehov& behov = program_.Tillstand->Behov;
     try {
         normer_.Oppna();
         KopplaGrid();
-        SattStandardbehov(normer_, behov);
+        SattStandardbehov(normer_, behov_);
     } catch (const Tabellfel& fel) {
-        program_.Dialogerna.Meddelande(Normfel(fel, normer_.Filsokvag()));
+        omgivning_.Dialogerna.Meddelande(Normfel(fel, normer_.Filsokvag()));
         return;
     }
-    if (program_.Form1) program_.Form1->setWindowTitle(behov.Normtext);
+    VisaNorm();
 }
+
+// The main window's caption names the need in use.
+void TFormNorm::VisaNorm() { rubrik_ = behov_.Normtext; }
 
 void TFormNorm::KopplaGrid() {
     DBISAMTableNorm = new QSqlTableModel(nullptr, normer_.Databas());
@@ -163,14 +170,13 @@ void TFormNorm::OrdnaKolumner() {
 void TFormNorm::DBISAMDBGridNormCellClick(const QModelIndex& index) {
     if (!DBISAMTableNorm || !index.isValid()) return;
     DBISAMDBGridNorm->setCurrentIndex(index);
-    TBehov& behov = program_.Tillstand->Behov;
-    ValjNorm(LasNormrad(DBISAMTableNorm->record(index.row())), behov);
-    if (program_.Form1) program_.Form1->setWindowTitle(behov.Normtext);
-    program_.RaknaOm();
+    ValjNorm(LasNormrad(DBISAMTableNorm->record(index.row())), behov_);
+    VisaNorm();
+    omgivning_.RaknaOm();
 }
 
 void TFormNorm::Button1Click() {
-    if (!FragaLosenord(program_.Dialogerna, program_.Tillstand->Losenord)) return;
+    if (!FragaLosenord(omgivning_.Dialogerna, losenord_)) return;
     DBISAMDBGridNorm->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                       QAbstractItemView::AnyKeyPressed);
     LabelRod->show();
@@ -184,7 +190,7 @@ void TFormNorm::LamnaRad(const QModelIndex& nu, const QModelIndex& forra) {
 
 bool TFormNorm::SparaRaden() {
     if (!DBISAMTableNorm->isDirty() || DBISAMTableNorm->submitAll()) return true;
-    program_.Dialogerna.Meddelande(QStringLiteral("Kan ej spara raden i normtabellen: %1\n"
+    omgivning_.Dialogerna.Meddelande(QStringLiteral("Kan ej spara raden i normtabellen: %1\n"
                                                   "Rätta raden (varje rad behöver ett eget Nr) och lämna den igen.")
                                        .arg(DBISAMTableNorm->lastError().text()));
     return false;

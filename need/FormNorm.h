@@ -3,7 +3,8 @@
 // The norm window: the user picks a person group from the norm table, and
 // behind the password edits the table.
 
-#include "matvarda/FormProgram.h"
+#include "core/Omgivning.h"
+#include "core/Tillstand.h"
 #include "platform/Tabell.h"
 
 #include <QWidget>
@@ -20,7 +21,8 @@ namespace matvarda {
 class TFormNorm : public QWidget {
     Q_OBJECT
 public:
-    TFormNorm(TProgram& program, QWidget* foralder);
+    // Sets the need and the caption; `losenord` guards the table's editing.
+    TFormNorm(TBehov& behov, QString& rubrik, const QString& losenord, TOmgivning omgivning, QWidget* foralder);
     ~TFormNorm() override;
 
     void DBISAMDBGridNormCellClick(const QModelIndex& index);
@@ -46,7 +48,12 @@ private:
     bool SparaRaden();
     void LaggTillRad();
 
-    TProgram& program_;
+    void VisaNorm();
+
+    TBehov& behov_;
+    QString& rubrik_;
+    const QString& losenord_;
+    TOmgivning omgivning_;
     Tabell normer_;
 };
 

@@ -21,7 +21,8 @@ QString Rutnamn(int nummer) {
 
 }  // namespace
 
-Tformnvval::Tformnvval(TProgram& program, QWidget* foralder) : QWidget(foralder, Qt::Window), program_(program) {
+Tformnvval::Tformnvval(TUrval& urval, TOmgivning omgivning, QWidget* foralder)
+    : QWidget(foralder, Qt::Window), urval_(urval), omgivning_(std::move(omgivning)) {
     setWindowTitle(QStringLiteral("Val av näringämnen"));
     SkapaKontroller();
     FormCreate();
@@ -47,11 +48,10 @@ void Tformnvval::SkapaKontroller() {
 }
 
 void Tformnvval::FormCreate() {
-    TUrval& urval = program_.Tillstand->Urval;
-    const auto fel = LasNvval(program_.Fil(Nvvalfil), urval);
+    const auto fel = LasNvval(omgivning_.Fil(Nvvalfil), urval_);
     for (int n = 0; n <= SistaNaringsnummer; ++n)
-        if (Rutor[n]) Rutor[n]->setChecked(urval.Valda[n]);
-    if (fel) program_.Dialogerna.Meddelande(*fel);
+        if (Rutor[n]) Rutor[n]->setChecked(urval_.Valda[n]);
+    if (fel) omgivning_.Dialogerna.Meddelande(*fel);
 }
 
 TUrval Tformnvval::MarkeradeRutor() const {
@@ -65,14 +65,13 @@ TUrval Tformnvval::MarkeradeRutor() const {
 // is told that it will not survive a restart.
 void Tformnvval::Button1Click() {
     const TUrval urval = MarkeradeRutor();
-    if (!SkrivNvval(program_.Fil(Nvvalfil), urval))
-        program_.Dialogerna.Meddelande(
+    if (!SkrivNvval(omgivning_.Fil(Nvvalfil), urval))
+        omgivning_.Dialogerna.Meddelande(
             QStringLiteral("Kan ej spara valet av näringsämnen i filen %1. Valet gäller bara tills programmet avslutas.")
                 .arg(Nvvalfil));
-    program_.Tillstand->Urval = urval;
+    urval_ = urval;
     hide();
-    if (program_.Form1) program_.Form1->SattSidstorlek();
-    program_.RaknaOm();
+    omgivning_.RaknaOm();
 }
 
 }  // namespace matvarda

@@ -2,7 +2,8 @@
 
 // The nutrient selection window: 50 boxes, and "OK" stores and applies them.
 
-#include "matvarda/FormProgram.h"
+#include "core/Omgivning.h"
+#include "core/Tillstand.h"
 
 #include <QWidget>
 #include <array>
@@ -15,7 +16,7 @@ namespace matvarda {
 class Tformnvval : public QWidget {
     Q_OBJECT
 public:
-    Tformnvval(TProgram& program, QWidget* foralder);
+    Tformnvval(TUrval& urval, TOmgivning omgivning, QWidget* foralder);
 
     void Button1Click();
 
@@ -28,7 +29,8 @@ private:
     void FormCreate();
     TUrval MarkeradeRutor() const;
 
-    TProgram& program_;
+    TUrval& urval_;
+    TOmgivning omgivning_;
 };
 
 }  // namespace matvarda

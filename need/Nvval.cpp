@@ -1,6 +1,6 @@
 #include "need/Nvval.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -37,10 +37,6 @@ constexpr int Aska = 18;
 const std::array<std::span<const TNvruta>, 3> Nvkolumner{Kolumn1, Kolumn2, Kolumn3};
 
 bool HarRuta(int nummer) { return nummer >= ForstaNaringsnummer && nummer <= SistaNaringsnummer && nummer != Aska; }
-
-int RaknaValda(const TUrval& urval) {
-    return static_cast<int>(std::count(urval.Valda.begin() + ForstaNaringsnummer, urval.Valda.end(), true));
-}
 
 std::optional<QString> LasNvval(const QString& fil, TUrval& urval) {
     urval.Valda.fill(false);

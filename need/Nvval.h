@@ -22,9 +22,6 @@ extern const std::array<std::span<const TNvruta>, 3> Nvkolumner;
 
 bool HarRuta(int nummer);
 
-// The count of chosen numbers in 15..65.
-int RaknaValda(const TUrval& urval);
-
 // Clears the selection and reads nvval.txt. Reading stops at a line that is
 // not a whole number; what was read before stays. Returns the fault, if any,
 // as a message for the user.

@@ -1,6 +1,6 @@
 #include "platform/Tabell.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "platform/SvenskOrdning.h"
 
 #include <QAtomicInt>

@@ -1,10 +1,12 @@
-// The window tests start the real windows offscreen inside one application.
-#include <QApplication>
+// The window tests start the real windows offscreen inside one application,
+// the program's own, so that its error path is tested too.
+#include "platform/QtApplikation.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    matvarda::TApplikation app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

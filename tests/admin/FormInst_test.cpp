@@ -1,6 +1,6 @@
 #include "admin/FormInst.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "stod/Fonstertest.h"
 
 #include <QDir>

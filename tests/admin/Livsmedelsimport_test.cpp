@@ -1,7 +1,7 @@
 #include "admin/Livsmedelsimport.h"
 
 #include "core/Tabellayout.h"
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "platform/Tabell.h"
 
 #include <QDir>

@@ -48,8 +48,9 @@ protected:
     }
     static void ForvantaTomma(const TStapelserier& serier, std::initializer_list<int> fyllda) {
         for (int s = 1; s <= AntalStapelserier; ++s)
-            if (std::find(fyllda.begin(), fyllda.end(), s) == fyllda.end())
+            if (std::find(fyllda.begin(), fyllda.end(), s) == fyllda.end()) {
                 EXPECT_TRUE(serier[s - 1].isEmpty()) << "serie " << s;
+            }
     }
     TTillstand t;
 };

@@ -1,6 +1,5 @@
 #include "calc/FormSalt.h"
 #include "calc/RaknaOm.h"
-#include "platform/SkriptadeDialoger.h"
 
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -12,10 +11,8 @@ namespace {
 
 class FormSaltTest : public ::testing::Test {
 protected:
-    SkriptadeDialoger dialoger;
-    TProgram program{QStringLiteral("."), dialoger};
-    TTillstand& t = *program.Tillstand;
-    TFormSalt salt{program, nullptr};
+    TTillstand t;
+    TFormSalt salt{t.Resultat, nullptr};
 };
 
 TEST_F(FormSaltTest, MatarenVisarHelaGramOchTextenDagensSalt) {

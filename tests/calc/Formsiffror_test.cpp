@@ -1,6 +1,5 @@
 #include "calc/Formsiffror.h"
 #include "calc/RaknaOm.h"
-#include "platform/SkriptadeDialoger.h"
 
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -32,10 +31,8 @@ protected:
         return r;
     }
 
-    SkriptadeDialoger dialoger;
-    TProgram program{QStringLiteral("."), dialoger};
-    TTillstand& t = *program.Tillstand;
-    TFormsiffror siffror{program, nullptr};
+    TTillstand t;
+    TFormsiffror siffror{t, nullptr};
 };
 
 TEST_F(FormsiffrorTest, TolvAmnenFyllerRad1Till12OchFarreTommerResten) {

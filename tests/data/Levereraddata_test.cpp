@@ -3,7 +3,7 @@
 #include "admin/Livsmedelsregler.h"
 #include "core/Livsmedel.h"
 #include "core/Naringsamnen.h"
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "platform/Tabell.h"
 
 #include <QDir>
@@ -93,8 +93,9 @@ TEST(LevereradData, CodeCharacterAgreesWithTheGroup) {
     for (const TLivsmedel& l : Agencylivsmedel()) {
         const QChar tecken = l.Kod[0];
         EXPECT_TRUE((tecken >= '1' && tecken <= '9') || (tecken >= 'A' && tecken <= 'Y')) << l.Kod.toStdString();
-        if (const auto i = enda.find(l.Grupp1); i != enda.end())
+        if (const auto i = enda.find(l.Grupp1); i != enda.end()) {
             EXPECT_EQ(tecken, i->second) << l.Livsmedel.toStdString();
+        }
     }
 }
 
@@ -113,8 +114,11 @@ TEST(LevereradData, EveryFoodHasUnitsWithGramsAndAPrice) {
         EXPECT_LE(l.Enhet.size(), 8) << l.Livsmedel.toStdString();
         EXPECT_GT(l.Portion, 0) << l.Livsmedel.toStdString();
         EXPECT_TRUE(l.Enheter.contains(l.Enhet)) << l.Livsmedel.toStdString();
-        for (int i = 0; i < 4; ++i)
-            if (!l.Enheter[i].isEmpty()) EXPECT_GT(l.Vikter[i], 0) << l.Livsmedel.toStdString();
+        for (int i = 0; i < 4; ++i) {
+            if (!l.Enheter[i].isEmpty()) {
+                EXPECT_GT(l.Vikter[i], 0) << l.Livsmedel.toStdString();
+            }
+        }
         EXPECT_FALSE(l.Kgpris.isEmpty()) << l.Livsmedel.toStdString();
         EXPECT_GE(TextTillTal(l.Kgpris), 0.0f);
     }

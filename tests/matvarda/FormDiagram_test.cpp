@@ -1,7 +1,6 @@
 #include "calc/Diagram.h"
 #include "calc/RaknaOm.h"
 #include "matvarda/FormDiagram.h"
-#include "platform/SkriptadeDialoger.h"
 
 #include <QPushButton>
 #include <QToolButton>
@@ -34,11 +33,9 @@ protected:
     }
     bool Sidknappar() const { return yta->ButtonNasta->isVisible() && yta->ButtonForegaende->isVisible(); }
 
-    SkriptadeDialoger dialoger;
-    TProgram program{QStringLiteral("."), dialoger};
-    TTillstand& t = *program.Tillstand;
+    TTillstand t;
     QWidget fonster;
-    TDiagramyta* yta = new TDiagramyta(program, &fonster);
+    TDiagramyta* yta = new TDiagramyta(t, &fonster);
 };
 
 TEST_F(FormDiagramTest, RitaStapelFyllerStaplarnaOchCirklarnaForVyn) {

@@ -1,6 +1,6 @@
 #include "need/Formnvval.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "matvarda/FormDiagram.h"
 #include "stod/Fonstertest.h"
 

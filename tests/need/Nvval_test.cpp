@@ -1,6 +1,6 @@
 #include "need/Nvval.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "stod/Fixtur.h"
 
 #include <gtest/gtest.h>

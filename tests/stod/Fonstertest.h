@@ -4,6 +4,7 @@
 // folder, with scripted dialogs.
 
 #include "matvarda/Form1.h"
+#include "matvarda/FormProgram.h"
 #include "platform/SkriptadeDialoger.h"
 #include "stod/Arbetsmapp.h"
 

@@ -1,4 +1,4 @@
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "stod/Fixtur.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "admin/Losenord.h"
+#include "core/Losenord.h"
 
 #include "core/Tillstand.h"
 #include "platform/SkriptadeDialoger.h"

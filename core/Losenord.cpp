@@ -1,6 +1,6 @@
-#include "admin/Losenord.h"
+#include "core/Losenord.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "core/Tillstand.h"
 
 #include <QFile>

@@ -1,0 +1,17 @@
+# Run by the layer check: FILER the files of the layer, FORBJUDNA the Qt
+# modules it must not include, QTROT the folder that holds Qt's modules.
+set(fel "")
+foreach(fil IN LISTS FILER)
+  file(STRINGS "${fil}" rader REGEX "^[ \t]*#[ \t]*include[ \t]*<")
+  foreach(rad IN LISTS rader)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*<([^>]+)>.*$" "\\1" huvud "${rad}")
+    foreach(modul IN LISTS FORBJUDNA)
+      if(huvud MATCHES "^${modul}/" OR EXISTS "${QTROT}/${modul}/${huvud}")
+        string(APPEND fel "${fil}: <${huvud}> hör till ${modul}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(fel)
+  message(FATAL_ERROR "${LAGER} får inte använda dessa huvudfiler:\n${fel}")
+endif()
