@@ -32,6 +32,7 @@ TFormInst::TFormInst(TInstallningar& installningar, const QString& losenord, TOm
 
 QTableWidget* TFormInst::SkapaGrid(const QString& rubrik, const QStringList& rader) {
     auto* grid = new QTableWidget(static_cast<int>(rader.size()), 2, this);
+    grid->setAccessibleName(rubrik);
     grid->setHorizontalHeaderLabels({QString(), rubrik});
     grid->verticalHeader()->hide();
     for (int r = 0; r < rader.size(); ++r) {

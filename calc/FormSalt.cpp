@@ -37,6 +37,7 @@ TFormSalt::TFormSalt(const TResultat& resultat, QWidget* foralder)
                 {QStringLiteral("                     > 7 gram   För mycket"), Rod, 237, 561}});
     BlaEtikett(QStringLiteral("Du"), 8, 112);
     ProgressBarSalt = new QProgressBar(this);
+    ProgressBarSalt->setAccessibleName(QStringLiteral("Salt i gram"));
     ProgressBarSalt->setGeometry(62, 112, 500, 17);
     ProgressBarSalt->setRange(0, SaltmatareMax);
     ProgressBarSalt->setValue(0);
@@ -48,6 +49,7 @@ TFormSalt::TFormSalt(const TResultat& resultat, QWidget* foralder)
                 {QStringLiteral("              > 8 gram   För mycket"), Rod, 262, 561}});
 
     MemoSalt = new QPlainTextEdit(this);
+    MemoSalt->setAccessibleName(QStringLiteral("Saltmängd"));
     MemoSalt->setGeometry(61, 172, 500, 42);
     MemoSalt->setReadOnly(true);
     MemoSalt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -69,6 +71,7 @@ void TFormSalt::SkapaSkala(const QString& namn, int y, std::initializer_list<TSk
     for (const TSkalfalt& f : falt) {
         auto* ruta = new QLineEdit(f.Text, this);
         ruta->setReadOnly(true);
+        ruta->setAccessibleName(namn + ' ' + f.Text);
         ruta->setFocusPolicy(Qt::NoFocus);
         ruta->setFrame(false);
         ruta->setGeometry(f.Fran, y - 2, f.Till - f.Fran, Falthojd);

@@ -19,6 +19,7 @@ TFormsiffror::TFormsiffror(const TTillstand& tillstand, QWidget* foralder)
     setWindowTitle(QStringLiteral("Klicka på en rad i måltiden för att se radens näring."));
 
     StringGridSiffror = new QTableWidget(SiffrorRader, SiffrorKolumner, this);
+    StringGridSiffror->setAccessibleName(QStringLiteral("Näringen i siffror"));
     StringGridSiffror->horizontalHeader()->hide();
     StringGridSiffror->verticalHeader()->hide();
     StringGridSiffror->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -138,7 +138,8 @@ void TMaltidsgrid::dragMoveEvent(QDragMoveEvent* handelse) {
 void TMaltidsgrid::dropEvent(QDropEvent* handelse) {
     if (!handelse->mimeData()->hasFormat(TLivsmedelslistbox::Mimetyp)) return;
     const int rad = rowAt(handelse->position().toPoint().y());
-    handelse->acceptProposedAction();
+    handelse->setDropAction(Qt::CopyAction);
+    handelse->accept();
     if (rad < 0) return;
     emit LivsmedelSlappt(handelse->mimeData()->data(TLivsmedelslistbox::Mimetyp).toInt(), rad + 1);
 }
@@ -196,6 +197,7 @@ QWidget* TForm1::SkapaMaltidsdel() {
     Maltidsknappar->button(0)->setChecked(true);
     connect(Maltidsknappar, &QButtonGroup::idClicked, this, &TForm1::ValjMaltid);
     ComboBoxDag = new QComboBox(del);
+    ComboBoxDag->setAccessibleName(QStringLiteral("Dag"));
     for (int d = 1; d <= AntalDagar; ++d) ComboBoxDag->addItem(QStringLiteral("Dag%1").arg(d));
     connect(ComboBoxDag, &QComboBox::currentIndexChanged, this, [this](int dag) {
         if (!uppdaterar_ && dag >= 0) ValjDag(dag);
@@ -207,6 +209,7 @@ QWidget* TForm1::SkapaMaltidsdel() {
     auto* gridlayout = new QVBoxLayout(gridyta);
     gridlayout->setContentsMargins(0, 0, 0, 0);
     StringGridMaltid = new TMaltidsgrid(gridyta);
+    StringGridMaltid->setAccessibleName(QStringLiteral("Måltiden"));
     gridlayout->addWidget(StringGridMaltid);
     connect(StringGridMaltid, &QTableWidget::currentCellChanged, this, [this](int rad, int kolumn) {
         if (rad < 0) return;
@@ -225,6 +228,7 @@ QWidget* TForm1::SkapaMaltidsdel() {
     connect(StringGridMaltid, &QWidget::customContextMenuRequested, this, &TForm1::StringGridMaltidHogerklick);
 
     ListBoxVikter = new QListWidget(gridyta);
+    ListBoxVikter->setAccessibleName(QStringLiteral("Enheter"));
     ListBoxVikter->setFont(QFont(QStringLiteral("Courier New"), 8));
     ListBoxVikter->setStyleSheet(QStringLiteral("QListWidget { background: #c8e6ff; }"));
     ListBoxVikter->hide();
@@ -250,6 +254,7 @@ QWidget* TForm1::SkapaMaltidsdel() {
         knappar->addWidget(knapp);
     }
     EditPris = new QLineEdit(QStringLiteral("Pris"), del);
+    EditPris->setAccessibleName(QStringLiteral("Pris"));
     EditPris->setReadOnly(true);
     knappar->addWidget(EditPris, 1);
     lodrat->addLayout(knappar);
@@ -260,6 +265,7 @@ QWidget* TForm1::SkapaLivsmedelsdel() {
     auto [del, lodrat] = NyDel(this, HogerBredd);
 
     ComboBoxSLVgrupp = new QComboBox(del);
+    ComboBoxSLVgrupp->setAccessibleName(Ravarugruppstext);
     ComboBoxSLVgrupp->setMaxVisibleItems(18);
     ComboBoxSLVgrupp->setPlaceholderText(QStringLiteral("Livsmedelsgrupper. utökat"));
     connect(ComboBoxSLVgrupp, &QComboBox::activated, this,
@@ -280,15 +286,16 @@ QWidget* TForm1::SkapaLivsmedelsdel() {
     lodrat->addLayout(sok);
 
     ListBoxLivs = new TLivsmedelslistbox(del);
+    ListBoxLivs->setAccessibleName(QStringLiteral("Livsmedel"));
     ListBoxLivs->setDragEnabled(true);
     ListBoxLivs->setDragDropMode(QAbstractItemView::DragOnly);
     ListBoxLivs->setUniformItemSizes(true);
     connect(ListBoxLivs, &QListWidget::itemDoubleClicked, this, [this] { LaggTillLivsmedel(0, false); });
     lodrat->addWidget(ListBoxLivs, 1);
 
-    auto* knappOk = Knapp(QStringLiteral("OK"), del);
-    connect(knappOk, &QPushButton::clicked, this, [this] { LaggTillLivsmedel(0, false); });
-    lodrat->addWidget(knappOk);
+    ButtonOk = Knapp(QStringLiteral("OK"), del);
+    connect(ButtonOk, &QPushButton::clicked, this, [this] { LaggTillLivsmedel(0, false); });
+    lodrat->addWidget(ButtonOk);
     return del;
 }
 
@@ -429,7 +436,11 @@ void TForm1::SokPaNamn() {
 }
 
 void TForm1::LaggTillLivsmedel(int rad, bool infoga) {
-    const int listrad = ListBoxLivs->currentRow();
+    // After a group fill the list has a current row but nothing selected:
+    // nothing is to be added then.
+    const QList<QListWidgetItem*> valda = ListBoxLivs->selectedItems();
+    if (valda.isEmpty()) return;
+    const int listrad = ListBoxLivs->row(valda.first());
     if (listrad < 0 || listrad >= Livsmedelsnycklar.size()) return;
     if (t_.Start.ForstaTillagg) {
         LabelHogerklick->move(StringGridMaltid->pos() + QPoint(40, 40));

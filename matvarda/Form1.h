@@ -31,6 +31,9 @@ class TLivsmedelslistbox : public QListWidget {
 public:
     using QListWidget::QListWidget;
     static const QString Mimetyp;
+    // A drag never moves a line out of the list: the codes behind the lines
+    // would no longer match them.
+    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
 
 protected:
     QMimeData* mimeData(const QList<QListWidgetItem*>& rader) const override;
@@ -89,6 +92,7 @@ public:
     // Controls named as the program's other windows and tests reach them.
     TMaltidsgrid* StringGridMaltid = nullptr;
     TLivsmedelslistbox* ListBoxLivs = nullptr;
+    QPushButton* ButtonOk = nullptr;
     QStringList Livsmedelsnycklar;
     QListWidget* ListBoxVikter = nullptr;
     QComboBox* ComboBoxSLVgrupp = nullptr;

@@ -105,6 +105,7 @@ void TFormNorm::SkapaKontroller() {
     lodrat->addWidget(LabelBla);
 
     DBISAMDBGridNorm = new QTableView(this);
+    DBISAMDBGridNorm->setAccessibleName(QStringLiteral("Normtabell"));
     DBISAMDBGridNorm->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBISAMDBGridNorm->setSelectionMode(QAbstractItemView::SingleSelection);
     DBISAMDBGridNorm->setItemDelegate(new TNormdelegat(DBISAMDBGridNorm));

@@ -50,6 +50,8 @@ QStringList KontrollerUtanNamn(QWidget* rot) {
     QStringList saknas;
     for (QWidget* w : rot->findChildren<QWidget*>()) {
         if (!ArKontroll(w) || !w->accessibleName().isEmpty() || InreDel(w, rot)) continue;
+        // Qt's own helpers, such as the menu bar's overflow button.
+        if (w->objectName().startsWith(QLatin1String("qt_"))) continue;
         saknas << QStringLiteral("%1 %2 (%3)").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(),
                                                     Bildtext(w));
     }

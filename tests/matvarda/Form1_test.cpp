@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -92,10 +93,14 @@ TEST_F(Form1Test, SlappPaRad3InfogarILunchMedFemLivsmedel) {
     data.setData(TLivsmedelslistbox::Mimetyp, "2");
     QWidget* yta = form->StringGridMaltid->viewport();
     const QPoint pa = form->StringGridMaltid->visualItemRect(form->StringGridMaltid->item(2, 0)).center();
-    QDragEnterEvent in(pa, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Shift proposes a move; the line must stay in the list all the same.
+    QDragEnterEvent in(pa, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(yta, &in);
-    QDropEvent slapp(pa, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent slapp(pa, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(yta, &slapp);
+    EXPECT_EQ(slapp.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(form->ListBoxLivs->model()->supportedDragActions(), Qt::CopyAction);
+    EXPECT_EQ(Lista().size(), 3);
 
     QStringList namn;
     for (int slot = 1; slot <= 6; ++slot) namn << Cell(slot, 0);
@@ -108,6 +113,18 @@ TEST_F(Form1Test, SlappPaRad3InfogarILunchMedFemLivsmedel) {
     QApplication::sendEvent(yta, &fel);
     EXPECT_EQ(Cell(3, 0), "Ärtsoppa");
     EXPECT_EQ(Cell(7, 0), "");
+}
+
+TEST_F(Form1Test, OkUtanMarkeratLivsmedelLaggerInteTill) {
+    form->VisaBildgrupp("Mjölk,ost");
+    form->ListBoxLivs->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    ASSERT_TRUE(form->ListBoxLivs->selectedItems().isEmpty());
+    QPushButton* ok = form->ButtonOk;
+    ok->click();
+    EXPECT_EQ(Cell(1, 0), "");
+    form->ListBoxLivs->setCurrentRow(1);
+    ok->click();
+    EXPECT_EQ(Cell(1, 0), "Ost");
 }
 
 TEST_F(Form1Test, EnterIAntalOchGramOchSparradKolumn) {
