@@ -27,9 +27,7 @@ struct TNormkolumn {
 QStringList LasUtf8Rader(const QString& fil) {
     const auto innehall = LasFil(fil);
     if (!innehall) throw Importfel(QStringLiteral("Kan ej läsa %1").arg(fil));
-    QStringList rader = QString::fromUtf8(*innehall).split('\n');
-    for (QString& rad : rader)
-        if (rad.endsWith('\r')) rad.chop(1);
+    QStringList rader = DelaRader(QString::fromUtf8(*innehall));
     while (!rader.isEmpty() && rader.last().isEmpty()) rader.removeLast();
     return rader;
 }

@@ -80,7 +80,7 @@ void TFormInst::SkapaKontroller() {
 
 // An unreadable settings file leaves the defaults, silently.
 void TFormInst::FormCreate() {
-    VisaCelltexter(StandardInstallningstexter);
+    VisaCelltexter(Installningstexter(TInstallningar{}));
     if (const auto texter = LasParafil(omgivning_.Fil(Parafil))) {
         VisaCelltexter(*texter);
         TillampaInstallningar(*texter, installningar_);

@@ -4,11 +4,6 @@
 
 namespace matvarda {
 
-const TInstallningstexter StandardInstallningstexter{
-    QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("30"), QStringLiteral("15"),  QStringLiteral("15"),
-    QStringLiteral("30"), QStringLiteral("55"), QStringLiteral("12.5"), QStringLiteral("7.5"), QStringLiteral("10"),
-};
-
 const std::array<QString, AntalIdealvarden> Idealrader{
     QStringLiteral("Protein"),           QStringLiteral("Fett"),
     QStringLiteral("Kolhydrat"),         QStringLiteral("Enkelomättat fett"),
@@ -27,16 +22,28 @@ bool SkrivParafil(const QString& fil, const TInstallningstexter& texter) {
     return SkrivTextrader(fil, QStringList(texter.begin(), texter.end()));
 }
 
+namespace {
+
+// The ideal values in the order of their cells.
+constexpr std::array<float TIdealfordelning::*, AntalIdealvarden> Idealfalt{
+    &TIdealfordelning::Protein,      &TIdealfordelning::Fett,        &TIdealfordelning::Kolhydrat,
+    &TIdealfordelning::Enkelomattat, &TIdealfordelning::Fleromattat, &TIdealfordelning::Mattat};
+
+}  // namespace
+
+TInstallningstexter Installningstexter(const TInstallningar& installningar) {
+    const auto text = [](float varde) { return QString::number(varde, 'g', 6); };
+    TInstallningstexter texter;
+    for (int i = 0; i < AntalAndelar; ++i) texter[i] = text(installningar.Maltidsandel[i] * 100);
+    for (int i = 0; i < AntalIdealvarden; ++i)
+        texter[AntalAndelar + i] = text(installningar.Idealfordelning.*Idealfalt[i]);
+    return texter;
+}
+
 void TillampaInstallningar(const TInstallningstexter& texter, TInstallningar& installningar) {
     for (int i = 0; i < AntalAndelar; ++i) installningar.Maltidsandel[i] = TextTillTal(texter[i]) / 100;
-    TIdealfordelning& ideal = installningar.Idealfordelning;
-    const auto varde = [&](int rad) { return TextTillTal(texter[AntalAndelar + rad]); };
-    ideal.Protein = varde(0);
-    ideal.Fett = varde(1);
-    ideal.Kolhydrat = varde(2);
-    ideal.Enkelomattat = varde(3);
-    ideal.Fleromattat = varde(4);
-    ideal.Mattat = varde(5);
+    for (int i = 0; i < AntalIdealvarden; ++i)
+        installningar.Idealfordelning.*Idealfalt[i] = TextTillTal(texter[AntalAndelar + i]);
 }
 
 }  // namespace matvarda

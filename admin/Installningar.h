@@ -19,7 +19,8 @@ constexpr int AntalIdealvarden = 6;
 // saturated.
 using TInstallningstexter = std::array<QString, AntalAndelar + AntalIdealvarden>;
 
-extern const TInstallningstexter StandardInstallningstexter;
+// The cells that show the settings, as typed numbers ("25", "12.5").
+TInstallningstexter Installningstexter(const TInstallningar& installningar);
 extern const std::array<QString, AntalIdealvarden> Idealrader;
 
 // nullopt when the file cannot be read; missing lines are empty.

@@ -38,7 +38,7 @@ QVector<TRad> LasCeller(const QString& fil, int antalKolumner) {
     if (!innehall) throw Importfel(QStringLiteral("Kan ej läsa %1").arg(fil));
     static const QRegularExpression tabbar(QStringLiteral("\t+"));
     QVector<TRad> rader;
-    const QStringList text = QString::fromUtf8(*innehall).split('\n');
+    const QStringList text = DelaRader(QString::fromUtf8(*innehall));
     for (int i = 0; i < text.size(); ++i) {
         const QString rad = text[i].trimmed();
         if (rad.isEmpty() || rad.startsWith('#')) continue;

@@ -9,8 +9,13 @@ namespace {
 
 constexpr int PixlarPerStapel = 28;
 
+// The bar segments of slots 1..9 and the meal grid's text of rows 1..9 share
+// their first colours but not all: slot 6 is light green against lime, 7
+// silver against grey, 9 dark purple against black. Both are kept as given.
 const std::array<TFarg, 9> Stapelfarger{Farg::Bla,    Farg::Rod,    Farg::Gron,  Farg::Fuchsia, Farg::Lila,
                                         Farg::Ljusgron, Farg::Silver, Farg::Aqua, Farg::Morklila};
+const std::array<TFarg, 10> Radtextfarger{Farg::Svart, Farg::Bla,  Farg::Rod,  Farg::Gron, Farg::Fuchsia,
+                                          Farg::Lila,  Farg::Lime, Farg::Gra,  Farg::Aqua, Farg::Svart};
 
 // The amount a bar's label shows: of the meal, the day or the period.
 const TNaringsvarden& VisadMangd(const TTillstand& t) {
@@ -49,6 +54,11 @@ void Dagsstaplar(const TTillstand& t, int i, const QString& etikett, TStapelseri
 }  // namespace
 
 TFarg Stapelfarg(int serie) { return Stapelfarger[(serie - 1) % Stapelfarger.size()]; }
+
+TFarg Radtextfarg(int rad) {
+    while (rad > 9) rad -= 9;
+    return Radtextfarger[rad];
+}
 
 QString Stapeletikett(const TNaringskatalog& katalog, int nummer, double mangd) {
     return katalog.NamnEnhet[nummer] + ' ' + VisaVarde(mangd, nummer, katalog);

@@ -18,6 +18,8 @@ inline const QString Startrubrik = QStringLiteral("Näring i % av behovet");
 
 // Series 1..30: nine colours repeating, so slot k of a meal keeps its colour.
 TFarg Stapelfarg(int serie);
+// The text of meal-grid row 0..29 in the meal view.
+TFarg Radtextfarg(int rad);
 
 // Entry s holds series s + 1. A series gets a point for every chosen
 // nutrient or none at all, so the segments of a bar line up.

@@ -1,5 +1,6 @@
 #include "matvarda/Form1.h"
 
+#include "calc/Diagram.h"
 #include "calc/RaknaOm.h"
 #include "core/Losenord.h"
 #include "core/Naringsamnen.h"
@@ -7,6 +8,7 @@
 #include "matvarda/FormDiagram.h"
 #include "matvarda/Maltidsrader.h"
 #include "matvarda/Start.h"
+#include "platform/QtDiagram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,19 +33,6 @@ namespace {
 
 const QString Ravarugruppstext = QStringLiteral("Livsmedelsgrupper, utökat");
 
-// Text colours of grid rows 0..9 in the meal view; they match the bar
-// segments of the same slots, so the grid is the chart's legend.
-QColor Radfarg(int rad) {
-    static const QColor farger[] = {Qt::black,         QColor(0, 0, 255),   QColor(255, 0, 0),
-                                    QColor(0, 128, 0), QColor(255, 0, 255), QColor(128, 0, 128),
-                                    QColor(0, 255, 0), QColor(128, 128, 128), QColor(0, 255, 255), Qt::black};
-    while (rad > 9) rad -= 9;
-    return farger[rad];
-}
-
-// Caption colours of the meal buttons in the day view: the colours of the
-// meals' bar segments.
-const QColor Maltidsfarger[] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 128, 0), QColor(255, 0, 255)};
 
 // Enter in an open cell editor commits the text and reports the key; other
 // ways of leaving the editor only keep the text in the cell.
@@ -374,7 +363,7 @@ void TForm1::VisaMaltid() {
     const bool fargat = t_.Dagbok.Visning == 0;
     for (int k = 1; k < AntalPlatser; ++k) {
         const auto celler = Radceller(maltid[k]);
-        const QBrush farg(fargat ? Radfarg(k) : QColor(Qt::black));
+        const QBrush farg(Qtfarg(fargat ? Radtextfarg(k) : Farg::Svart));
         for (int kolumn = 0; kolumn < AntalKolumner; ++kolumn) {
             QTableWidgetItem* cell = StringGridMaltid->item(k - 1, kolumn);
             if (cell->text() != celler[kolumn]) cell->setText(celler[kolumn]);
@@ -524,7 +513,8 @@ void TForm1::FargaMaltidsknappar() {
     for (int m = 0; m < AntalMaltider; ++m) {
         QAbstractButton* knapp = Maltidsknappar->button(m);
         QPalette palett = knapp->palette();
-        palett.setColor(QPalette::ButtonText, t_.Dagbok.Visning == 1 ? Maltidsfarger[m]
+        // In the day view the meal buttons take the colours of the meals' segments.
+        palett.setColor(QPalette::ButtonText, t_.Dagbok.Visning == 1 ? Qtfarg(Stapelfarg(m + 1))
                                                                      : QApplication::palette().color(QPalette::ButtonText));
         knapp->setPalette(palett);
     }

@@ -1,6 +1,5 @@
 #include "need/Formnvval.h"
 
-#include "matvarda/Form1.h"
 #include "need/Nvval.h"
 
 #include <QCheckBox>

@@ -30,6 +30,9 @@ inline constexpr TFarg Ljusgron{128, 255, 128};
 inline constexpr TFarg Silver{192, 192, 192};
 inline constexpr TFarg Aqua{0, 255, 255};
 inline constexpr TFarg Morklila{64, 0, 64};
+inline constexpr TFarg Svart{0, 0, 0};
+inline constexpr TFarg Lime{0, 255, 0};
+inline constexpr TFarg Gra{128, 128, 128};
 }  // namespace Farg
 
 struct TPunkt {

@@ -11,6 +11,9 @@
 #include <cmath>
 
 namespace matvarda {
+
+QColor Qtfarg(TFarg farg) { return QColor(farg.Rod, farg.Gron, farg.Bla); }
+
 namespace {
 
 // Qt Charts keeps only distinct category names; a zero-width space makes an
@@ -18,8 +21,6 @@ namespace {
 const QChar Osynlig(0x200B);
 // Labels are drawn as rich text, which would fold runs of spaces.
 const QChar Fastmellanslag(0x00A0);
-
-QColor Qtfarg(TFarg farg) { return QColor(farg.Rod, farg.Gron, farg.Bla); }
 
 QString Unik(QString etikett, const QStringList& tagna) {
     while (etikett.isEmpty() || tagna.contains(etikett)) etikett += Osynlig;

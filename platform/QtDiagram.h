@@ -18,6 +18,8 @@ class QValueAxis;
 
 namespace matvarda {
 
+QColor Qtfarg(TFarg farg);
+
 enum class Diagramslag { Staplar, Cirkel };
 
 class QtDiagram : public QChartView {

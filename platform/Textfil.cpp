@@ -42,13 +42,22 @@ QByteArray TillWindows1252(const QString& text) {
     return byte;
 }
 
-QList<QByteArray> DelaRader(const QByteArray& innehall) {
-    QList<QByteArray> rader = innehall.split('\n');
+namespace {
+
+template <typename Text>
+QList<Text> Dela(const Text& innehall) {
+    QList<Text> rader = innehall.split('\n');
     if (!rader.isEmpty() && rader.last().isEmpty()) rader.removeLast();
-    for (QByteArray& rad : rader)
+    for (Text& rad : rader)
         if (rad.endsWith('\r')) rad.chop(1);
     return rader;
 }
+
+}  // namespace
+
+QList<QByteArray> DelaRader(const QByteArray& innehall) { return Dela(innehall); }
+
+QStringList DelaRader(const QString& text) { return Dela(text); }
 
 std::optional<QByteArray> LasFil(const QString& fil) {
     QFile f(fil);

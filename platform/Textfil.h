@@ -16,6 +16,7 @@ QByteArray TillWindows1252(const QString& text);
 
 // Splits on LF and drops a CR before it; a last line without line end counts.
 QList<QByteArray> DelaRader(const QByteArray& innehall);
+QStringList DelaRader(const QString& text);
 
 std::optional<QByteArray> LasFil(const QString& fil);
 std::optional<QStringList> LasTextrader(const QString& fil);

@@ -16,7 +16,10 @@ TEST(Installningar, StandardtexternaGerStandardvardena) {
     TInstallningar tillampat;
     tillampat.Maltidsandel.fill(0);
     tillampat.Idealfordelning = {};
-    TillampaInstallningar(StandardInstallningstexter, tillampat);
+    const TInstallningstexter texter = Installningstexter(TInstallningar{});
+    EXPECT_EQ(QStringList(texter.begin(), texter.end()),
+              QStringList({"25", "30", "30", "15", "15", "30", "55", "12.5", "7.5", "10"}));
+    TillampaInstallningar(texter, tillampat);
     const TInstallningar standard;
     EXPECT_EQ(tillampat.Maltidsandel, standard.Maltidsandel);
     const auto& i = tillampat.Idealfordelning;
@@ -70,7 +73,7 @@ TEST(Installningar, SaknadParafilLasesInte) {
 TEST(Installningar, TioCellerSkrivsSomTyptaIRadordning) {
     QTemporaryDir mapp;
     const QString fil = QDir(mapp.path()).filePath("matvarda.para");
-    TInstallningstexter texter = StandardInstallningstexter;
+    TInstallningstexter texter = Installningstexter(TInstallningar{});
     texter[0] = "20";
     texter[3] = " 20";
     texter[7] = "12,5";

@@ -68,6 +68,15 @@ TEST(Stapelfarg, NioFargerUpprepasOverDeTrettioSerierna) {
     EXPECT_EQ(Farg::Morklila, (TFarg{64, 0, 64}));
 }
 
+// The grid's text shares the first five colours with the segments and
+// differs at rows 6, 7 and 9; rows past 9 count again from 1.
+TEST(Radtextfarg, TioFargerDarRadOver9RaknasOmFranEtt) {
+    const std::pair<int, TFarg> fall[] = {{0, Farg::Svart}, {1, Farg::Bla},   {5, Farg::Lila}, {6, Farg::Lime},
+                                          {7, Farg::Gra},   {8, Farg::Aqua},  {9, Farg::Svart}, {10, Farg::Bla},
+                                          {18, Farg::Svart}, {29, Farg::Rod}};
+    for (const auto& [rad, farg] : fall) EXPECT_EQ(Radtextfarg(rad), farg) << rad;
+}
+
 TEST_F(DiagramTest, MaltidMedPlats1Och3FyllerSerie1Och3IDelAvMaltidensAndel) {
     Atit(0, 0, 1, 100, {{EnergiKj, 500}, {Protein, 10}});
     Atit(0, 0, 3, 50, {{EnergiKj, 200}, {Protein, 20}});

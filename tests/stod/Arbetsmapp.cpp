@@ -1,6 +1,9 @@
 #include "stod/Arbetsmapp.h"
 
 #include <QDir>
+#include <QFile>
+#include <memory>
+#include <stdexcept>
 
 namespace matvarda::test {
 
@@ -19,15 +22,33 @@ QVector<Provlivsmedel> Provlivsmedlen() {
     };
 }
 
-TProvmapp::TProvmapp() {
-    SkapaLivsmedelstabell(mapp_.path(), "fodtab100", Provlivsmedlen());
-    SkapaLivsmedelstabell(mapp_.path(), "fodtab2005", {});
-    SkapaNormtabell(mapp_.path(), {{11, "Kvinnor 11-14 år", {{0, 8500}, {1, 2030}, {4, 70}}},
+namespace {
+
+// The folder is made once per test process; every test gets a copy of it.
+const QString& Forlaga() {
+    static const auto mapp = [] {
+        auto m = std::make_unique<QTemporaryDir>();
+        const QDir d(m->path());
+        SkapaLivsmedelstabell(d.path(), "fodtab100", Provlivsmedlen());
+        SkapaLivsmedelstabell(d.path(), "fodtab2005", {});
+        SkapaNormtabell(d.path(), {{11, "Kvinnor 11-14 år", {{0, 8500}, {1, 2030}, {4, 70}}},
                                    {12, "Kvinnor 15-18 år", {{0, 9000}, {1, 2150}, {4, 75}, {5, 70}, {23, 2000}}}});
-    SkrivBytes(Fil("nvnamn.txt"),
-               "* namn\r\n15 Energi kJ,0\r\n16 Energi kcal,0\r\n19 Protein g,1\r\n20 Fett g,1\r\n21 Kolhydrater g,1\r\n"
-               "38 Natrium mg,0\r\n");
-    SkrivBytes(Fil("nvval.txt"), "15\r\n19\r\n20\r\n21\r\n");
+        SkrivBytes(d.filePath("nvnamn.txt"),
+                   "* namn\r\n15 Energi kJ,0\r\n16 Energi kcal,0\r\n19 Protein g,1\r\n20 Fett g,1\r\n"
+                   "21 Kolhydrater g,1\r\n38 Natrium mg,0\r\n");
+        SkrivBytes(d.filePath("nvval.txt"), "15\r\n19\r\n20\r\n21\r\n");
+        return m;
+    }();
+    static const QString sokvag = mapp->path();
+    return sokvag;
+}
+
+}  // namespace
+
+TProvmapp::TProvmapp() {
+    const QDir forlaga(Forlaga());
+    for (const QString& namn : forlaga.entryList(QDir::Files))
+        if (!QFile::copy(forlaga.filePath(namn), Fil(namn))) throw std::runtime_error("kan inte kopiera testmappen");
 }
 
 QString TProvmapp::Fil(const QString& namn) const { return QDir(mapp_.path()).filePath(namn); }

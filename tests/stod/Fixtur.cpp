@@ -39,6 +39,7 @@ void SkapaNormtabell(const QString& mapp, const QVector<Provnorm>& normer) {
     Tabell::Skapa(mapp, QStringLiteral("normer"), falt, QStringLiteral("Nr"), {});
     Tabell tabell(mapp, QStringLiteral("normer"));
     tabell.Oppna();
+    tabell.BorjaTransaktion();
     for (const Provnorm& n : normer) {
         QVariantList rad(falt.size());
         rad[0] = n.Nr;
@@ -46,6 +47,7 @@ void SkapaNormtabell(const QString& mapp, const QVector<Provnorm>& normer) {
         for (const auto& [i, v] : n.Behov) rad[ForstaNaringsfalt + i] = v;
         tabell.LaggTillRad(rad);
     }
+    tabell.Bekrafta();
 }
 
 void SkrivBytes(const QString& fil, const QByteArray& innehall) {
