@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTableWidget>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -21,6 +22,7 @@ namespace matvarda {
 
 class TBildgrupper;
 class TDiagramyta;
+class TTypfilterfalt;
 
 // The food list; a dragged line carries its row, and only this list's
 // lines are accepted by the meal grid.
@@ -63,6 +65,10 @@ public:
     void VisaBildgrupp(const QString& grupp);
     void VisaUtokadGrupp(const QString& grupp);
     void SokPaNamn();
+    // Narrows the food list at every keystroke; an emptied field, or Escape,
+    // brings back the list shown before the typing began.
+    void EditTypfilterChange(const QString& text);
+    void EditTypfilterEscape();
     // Adds the selected food of the list; rad 0 means the first empty slot.
     void LaggTillLivsmedel(int rad, bool infoga);
     void StringGridMaltidKeyPress(int rad, int kolumn, const QString& text);
@@ -87,6 +93,7 @@ public:
     // Controls named as the program's other windows and tests reach them.
     TMaltidsgrid* StringGridMaltid = nullptr;
     TLivsmedelslistbox* ListBoxLivs = nullptr;
+    TTypfilterfalt* EditTypfilter = nullptr;
     QStringList Livsmedelsnycklar;
     QListWidget* ListBoxVikter = nullptr;
     QComboBox* ComboBoxSLVgrupp = nullptr;
@@ -116,6 +123,7 @@ private:
     QWidget* SkapaBilddel();
     void SkapaMeny();
     void VisaListor(const TLivsmedelslistor& listor);
+    void FyllListor(const TLivsmedelslistor& listor);
     void GeListanFokus();
     void RaknaOm();
     void UppdateraDaglista();
@@ -129,6 +137,8 @@ private:
     TTillstand& t_;
     QTimer* hogerklickTimer_ = nullptr;
     bool uppdaterar_ = false;
+    TTypfilterindex typfilterindex_;
+    std::optional<TLivsmedelslistor> foreTypning_;
 };
 
 }  // namespace matvarda
