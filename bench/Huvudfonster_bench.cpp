@@ -57,6 +57,38 @@ void SokPaNamn_FullTable(benchmark::State& state) {
 }
 BENCHMARK(SokPaNamn_FullTable)->Unit(benchmark::kMicrosecond);
 
+// One keystroke of the type-ahead: the third letter of a word.
+void Typfilter_FullTable(benchmark::State& state) {
+    bench::TLevereradMapp mapp;
+    TLivsmedelstabeller tabeller;
+    TLivsmedelskatalog katalog;
+    OppnaLivsmedelstabeller(mapp.Sokvag(), tabeller, katalog);
+    const TTypfilterindex index = ByggTypfilterindex(katalog);
+    for (auto _ : state) {
+        auto listor = Typfilter(index, QStringLiteral("ost"), false);
+        benchmark::DoNotOptimize(listor.Namn.size());
+    }
+}
+BENCHMARK(Typfilter_FullTable)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+// The same keystroke in the main window, with the food list refilled; one
+// letter and two letters in turn, so every round changes the list.
+void MainWindowTypeAhead_Keystroke(benchmark::State& state) {
+    bench::TLevereradMapp mapp;
+    SkriptadeDialoger dialoger;
+    TProgram program(mapp.Sokvag(), dialoger);
+    SkapaFonstren(program);
+    TForm1& form = *program.Form1;
+    form.show();
+    const QString texter[] = {QStringLiteral("o"), QStringLiteral("ost")};
+    int i = 0;
+    for (auto _ : state) {
+        form.EditTypfilterChange(texter[i++ % 2]);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(MainWindowTypeAhead_Keystroke)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
 // Adding a food to a full diary and the complete refresh of the main window
 // that follows, offscreen.
 void MainWindowRefresh_AddFood(benchmark::State& state) {

@@ -6,6 +6,7 @@
 #include "core/Naringsamnen.h"
 #include "matvarda/FormBild.h"
 #include "matvarda/FormDiagram.h"
+#include "matvarda/FormTypfilter.h"
 #include "matvarda/Maltidsrader.h"
 #include "matvarda/Start.h"
 #include "platform/QtDiagram.h"
@@ -27,6 +28,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace matvarda {
 namespace {
@@ -142,6 +144,7 @@ TForm1::TForm1(TTillstand& tillstand, TLivsmedelstabeller& tabeller, TOmgivning 
     t_.Start = TStartlage{};
     LasInitdir(omgivning_.Arbetsmapp, t_.Start);
     OppnaLivsmedelstabeller(t_.Start.Tabellmapp, tabeller_, t_.Livsmedel);
+    typfilterindex_ = ByggTypfilterindex(t_.Livsmedel);
     ComboBoxSLVgrupp->addItems(t_.Livsmedel.Grupplista);
     ComboBoxSLVgrupp->setCurrentIndex(-1);
     t_.Dagbok.Maltidsnamn = Maltidsnamnen[0];
@@ -280,6 +283,11 @@ QWidget* TForm1::SkapaLivsmedelsdel() {
     ListBoxLivs->setDragDropMode(QAbstractItemView::DragOnly);
     ListBoxLivs->setUniformItemSizes(true);
     connect(ListBoxLivs, &QListWidget::itemDoubleClicked, this, [this] { LaggTillLivsmedel(0, false); });
+    EditTypfilter = new TTypfilterfalt(ListBoxLivs, del);
+    connect(EditTypfilter, &QLineEdit::textEdited, this, &TForm1::EditTypfilterChange);
+    connect(EditTypfilter, &QLineEdit::returnPressed, this, [this] { LaggTillLivsmedel(0, false); });
+    connect(EditTypfilter, &TTypfilterfalt::EscapeTryckt, this, &TForm1::EditTypfilterEscape);
+    lodrat->addWidget(EditTypfilter);
     lodrat->addWidget(ListBoxLivs, 1);
 
     ButtonOk = Knapp(QStringLiteral("OK"), del);
@@ -393,7 +401,14 @@ void TForm1::UppdateraMaltidsknappar() {
     }
 }
 
+// Every other fill ends the typing: the field empties, nothing to bring back.
 void TForm1::VisaListor(const TLivsmedelslistor& listor) {
+    foreTypning_.reset();
+    EditTypfilter->clear();
+    FyllListor(listor);
+}
+
+void TForm1::FyllListor(const TLivsmedelslistor& listor) {
     ListBoxLivs->clear();
     ListBoxLivs->addItems(listor.Namn);
     Livsmedelsnycklar = listor.Nycklar;
@@ -422,6 +437,24 @@ void TForm1::SokPaNamn() {
                                                     QStringLiteral("Sökord+ENTER"), QString());
     if (!ord || ord->isEmpty()) return;
     VisaListor(matvarda::SokPaNamn(t_.Livsmedel, *ord, t_.EndastRavarugrupper));
+}
+
+void TForm1::EditTypfilterChange(const QString& text) {
+    if (text.isEmpty()) {
+        EditTypfilterEscape();
+        return;
+    }
+    if (!foreTypning_) {
+        foreTypning_ = TLivsmedelslistor{{}, Livsmedelsnycklar};
+        for (int i = 0; i < ListBoxLivs->count(); ++i) foreTypning_->Namn << ListBoxLivs->item(i)->text();
+    }
+    FyllListor(Typfilter(typfilterindex_, text, t_.EndastRavarugrupper));
+    ListBoxLivs->setCurrentRow(0);
+}
+
+void TForm1::EditTypfilterEscape() {
+    if (foreTypning_) VisaListor(*std::exchange(foreTypning_, std::nullopt));
+    EditTypfilter->clear();
 }
 
 void TForm1::LaggTillLivsmedel(int rad, bool infoga) {

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QTableWidget>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -23,6 +24,7 @@ namespace matvarda {
 
 class TBildgrupper;
 class TDiagramyta;
+class TTypfilterfalt;
 
 // The food list; a dragged line carries its row, and only this list's
 // lines are accepted by the meal grid.
@@ -71,6 +73,10 @@ public:
     void VisaBildgrupp(const QString& grupp);
     void VisaUtokadGrupp(const QString& grupp);
     void SokPaNamn();
+    // Narrows the food list at every keystroke; an emptied field, or Escape,
+    // brings back the list shown before the typing began.
+    void EditTypfilterChange(const QString& text);
+    void EditTypfilterEscape();
     // Adds the selected food of the list; rad 0 means the first empty slot.
     void LaggTillLivsmedel(int rad, bool infoga);
     void StringGridMaltidKeyPress(int rad, int kolumn, const QString& text);
@@ -93,6 +99,7 @@ public:
     TMaltidsgrid* StringGridMaltid = nullptr;
     TLivsmedelslistbox* ListBoxLivs = nullptr;
     QPushButton* ButtonOk = nullptr;
+    TTypfilterfalt* EditTypfilter = nullptr;
     QStringList Livsmedelsnycklar;
     QListWidget* ListBoxVikter = nullptr;
     QComboBox* ComboBoxSLVgrupp = nullptr;
@@ -120,6 +127,7 @@ private:
     QWidget* SkapaBilddel();
     void SkapaSokgenvag();
     void VisaListor(const TLivsmedelslistor& listor);
+    void FyllListor(const TLivsmedelslistor& listor);
     void GeListanFokus();
     void RaknaOm();
     void FargaMaltidsknappar();
@@ -132,6 +140,8 @@ private:
     TOmgivning omgivning_;
     QTimer* hogerklickTimer_ = nullptr;
     bool uppdaterar_ = false;
+    TTypfilterindex typfilterindex_;
+    std::optional<TLivsmedelslistor> foreTypning_;
 };
 
 }  // namespace matvarda

@@ -6,6 +6,7 @@
 #include "core/Livsmedel.h"
 
 #include <QStringList>
+#include <vector>
 
 namespace matvarda {
 
@@ -22,6 +23,27 @@ TLivsmedelslistor VisaBildgrupp(const TLivsmedelskatalog& katalog, const QString
 TLivsmedelslistor VisaUtokadGrupp(const TLivsmedelskatalog& katalog, const QString& grupp);
 // Names that begin with the word first, then names that contain it.
 TLivsmedelslistor SokPaNamn(const TLivsmedelskatalog& katalog, const QString& ord, bool filtrera);
+
+// One food as the type-ahead sees it: the name folded once, the lines ready
+// to show.
+struct TTyprad {
+    QString Sokform;
+    QString Namn;
+    QString Nyckel;
+    bool UtanforRavarugrupperna = false;
+};
+
+// The food list prepared for the type-ahead when the list is built, so a
+// keystroke only compares and copies: every food but the placeholder rows,
+// in list order (name order).
+struct TTypfilterindex {
+    std::vector<TTyprad> Rader;
+};
+
+TTypfilterindex ByggTypfilterindex(const TLivsmedelskatalog& katalog);
+// The foods whose names hold every word of the text, in any order; case and
+// accents are ignored, but å, ä and ö are letters of their own.
+TLivsmedelslistor Typfilter(const TTypfilterindex& index, const QString& text, bool filtrera);
 
 // The code of a companion line: the text before its first ";".
 QString KodAvNyckel(const QString& nyckel);

@@ -2,6 +2,7 @@
 #include "core/Startfel.h"
 #include "matvarda/Form1.h"
 #include "matvarda/FormBild.h"
+#include "matvarda/FormTypfilter.h"
 #include "platform/SkriptadeDialoger.h"
 #include "stod/Arbetsmapp.h"
 #include "stod/Fonstertest.h"
@@ -215,6 +216,39 @@ TEST_F(Form1Test, CtrlSSokerNamnBorjanForstOavsettSkiftlage) {
     dialoger.SvaraText(std::nullopt);
     sok->trigger();
     EXPECT_EQ(Lista().size(), 3);
+}
+
+TEST_F(Form1Test, TypfiltretSmalnarListanEnterLaggerInEscapeGerTillbakaListan) {
+    TTypfilterfalt* falt = form->EditTypfilter;
+    EXPECT_EQ(falt->accessibleName(), "Sök i listan");
+    QTest::keyClicks(falt, QString("ÄRT sopp"));
+    EXPECT_EQ(Lista(), QStringList({"Soppa på ärtor", "Ärtsoppa"}));
+    QTest::keyClick(falt, Qt::Key_Down);
+    QTest::keyClick(falt, Qt::Key_Down);  // stays on the last line
+    QTest::keyClick(falt, Qt::Key_Return);
+    EXPECT_EQ(Cell(1, 0), "Ärtsoppa");
+
+    QTest::keyClick(falt, Qt::Key_Escape);
+    EXPECT_EQ(falt->text(), "");
+    ASSERT_EQ(Lista(), QStringList({"Gurka", "Tomat", "Ärtor gröna"}));
+    form->ListBoxLivs->setCurrentRow(2);
+    form->LaggTillLivsmedel(0, false);
+    EXPECT_EQ(Cell(2, 0), "Ärtor gröna");
+}
+
+TEST_F(Form1Test, TomtFaltGerTillbakaListanOchAnnanSokningAvslutarTypningen) {
+    TTypfilterfalt* falt = form->EditTypfilter;
+    QTest::keyClicks(falt, "OST");
+    EXPECT_EQ(Lista(), QStringList({"Ost"}));
+    for (int i = 0; i < 3; ++i) QTest::keyClick(falt, Qt::Key_Backspace);
+    EXPECT_EQ(Lista(), QStringList({"Gurka", "Tomat", "Ärtor gröna"}));
+
+    QTest::keyClicks(falt, "k");
+    EXPECT_EQ(Lista(), QStringList({"Fisksoppa", "Gurka", "Mjölk"}));
+    form->VisaBildgrupp("Frukt,bär");
+    EXPECT_EQ(falt->text(), "");
+    QTest::keyClick(falt, Qt::Key_Escape);
+    EXPECT_EQ(Lista(), QStringList({"Äpple"}));
 }
 
 TEST_F(Form1Test, VyknapparnaFargarMaltiderOchPrisraden) {
