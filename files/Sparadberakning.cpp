@@ -7,7 +7,9 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
+#include <algorithm>
 
 namespace matvarda {
 namespace {
@@ -16,40 +18,61 @@ const QString Dbok = QStringLiteral(".dbok");
 const QString Norm = QStringLiteral(".norm");
 const QString Akt = QStringLiteral(".akt");
 
-// The food with the code in fodtab100, else in fodtab2005; null when neither
-// has it.
-const Tabell* HittaLivsmedel(TLivsmedelstabeller& tabeller, const QString& kod) {
-    if (HamtaLivsmedel(tabeller.Fodtab100, kod)) return &tabeller.Fodtab100;
-    if (HamtaLivsmedel(tabeller.Fodtab2005, kod)) return &tabeller.Fodtab2005;
-    return nullptr;
+// The foods of a file, filled as the meal grid fills a row, by code.
+using TLivsmedelsrader = QHash<QString, TMaltidsrad>;
+
+// Codes per query, well below the store's limit of bound values.
+constexpr qsizetype Kodersats = 500;
+
+// Looks the codes up in one query per batch and takes those found out of
+// the list.
+void HamtaRader(Tabell& tabell, QStringList& koder, TLivsmedelsrader& rader) {
+    for (qsizetype fran = 0; fran < koder.size(); fran += Kodersats) {
+        const auto slut = koder.begin() + std::min(fran + Kodersats, koder.size());
+        tabell.HittaNycklar(QVariantList(koder.begin() + fran, slut));
+        for (; !tabell.Slut(); tabell.Nasta()) {
+            const QString kod = tabell.Text(QStringLiteral("Kod"));
+            FyllPlats(rader[kod], kod, tabell);
+        }
+    }
+    koder.removeIf([&](const QString& kod) { return rader.contains(kod); });
 }
 
-// A food gone from both tables leaves its slot empty without a word.
-void FyllRad(const TFilrad& rad, TLivsmedelstabeller& tabeller, TMaltidsrad& plats) {
-    const Tabell* tabell = HittaLivsmedel(tabeller, rad.Kod);
-    if (!tabell) return;
-    FyllPlats(plats, rad.Kod, *tabell);
+// fodtab2005 is asked for the codes that fodtab100 lacks; the legacy layout
+// knows fodtab100 only.
+TLivsmedelsrader HamtaLivsmedelsrader(const TBerakningsfil& fil, TLivsmedelstabeller& tabeller) {
+    QStringList koder;
+    for (const TFilrad& rad : fil.Rader) koder << rad.Kod;
+    koder.removeDuplicates();
+    TLivsmedelsrader rader;
+    HamtaRader(tabeller.Fodtab100, koder, rader);
+    if (!fil.Aldre) HamtaRader(tabeller.Fodtab2005, koder, rader);
+    return rader;
+}
+
+// A food gone from the tables leaves its slot empty without a word.
+void FyllRad(const TFilrad& rad, const TMaltidsrad& livsmedel, TMaltidsrad& plats) {
+    plats = livsmedel;
     if (rad.Enhet) SattText(plats.Enhet, *rad.Enhet, EnhetBredd);
     if (rad.Portion) plats.Portion = TextTillTal(*rad.Portion);
     plats.Gram = TextTillTal(rad.Gram);
     SattText(plats.Tillagg, rad.Tillagg, TillaggBredd);
 }
 
-// The legacy layout knows fodtab100 only and carries neither alternative
-// units nor tags.
-void FyllAldreRad(const TFilrad& rad, Tabell& fodtab100, Dialoger& dialoger, TMaltidsrad& plats) {
-    if (!HamtaLivsmedel(fodtab100, rad.Kod)) {
-        dialoger.Meddelande(QStringLiteral("dag=%1 maltid=%2 rad=%3 Livsmedel med nr %4 finns ej.")
-                                .arg(rad.Dag + 1)
-                                .arg(rad.Maltid + 1)
-                                .arg(rad.Plats + 1)
-                                .arg(rad.Kod));
-        return;
-    }
-    FyllPlats(plats, rad.Kod, fodtab100);
+// The legacy layout carries neither alternative units nor tags.
+void FyllAldreRad(const TFilrad& rad, const TMaltidsrad& livsmedel, TMaltidsrad& plats) {
+    plats = livsmedel;
     plats.Enhet1 = plats.Enhet2 = plats.Enhet3 = plats.Enhet4 = QString();
     plats.Port1 = plats.Port2 = plats.Port3 = plats.Port4 = 0;
     plats.Gram = TextTillTal(rad.Gram);
+}
+
+QString SaknasText(const TFilrad& rad) {
+    return QStringLiteral("dag=%1 maltid=%2 rad=%3 Livsmedel med nr %4 finns ej.")
+        .arg(rad.Dag + 1)
+        .arg(rad.Maltid + 1)
+        .arg(rad.Plats + 1)
+        .arg(rad.Kod);
 }
 
 QString Idag() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
@@ -85,13 +108,18 @@ bool LasBerakning(TTillstand& t, TLivsmedelstabeller& tabeller, Dialoger& dialog
         return false;
     }
     const TBerakningsfil innehall = LasBerakningsrader(*rader);
+    const TLivsmedelsrader livsmedel = HamtaLivsmedelsrader(innehall, tabeller);
     TBerakning& berakning = t.Dagbok.Berakning;
     for (const TFilrad& rad : innehall.Rader) {
+        const auto hittat = livsmedel.constFind(rad.Kod);
         TMaltidsrad& plats = berakning[rad.Dag][rad.Maltid][rad.Plats];
-        if (innehall.Aldre)
-            FyllAldreRad(rad, tabeller.Fodtab100, dialoger, plats);
-        else
-            FyllRad(rad, tabeller, plats);
+        if (hittat == livsmedel.cend()) {
+            if (innehall.Aldre) dialoger.Meddelande(SaknasText(rad));
+        } else if (innehall.Aldre) {
+            FyllAldreRad(rad, *hittat, plats);
+        } else {
+            FyllRad(rad, *hittat, plats);
+        }
     }
     t.Rubrik = fil + QStringLiteral("   ") + t.Behov.Normtext;
     if (!innehall.Aldre) t.Rubrik += QStringLiteral("  /") + innehall.Datum;
