@@ -27,6 +27,8 @@ public:
                                              const QString& forval) = 0;
     virtual std::optional<QString> OppnaFil(const QString& titel, const QString& mapp,
                                             const QString& filter) = 0;
+    // Does not ask before replacing a file: the caller gives the name its
+    // extension first and asks about that name (ValjSparfil, core/Filval.h).
     virtual std::optional<QString> SparaFil(const QString& titel, const QString& mapp,
                                             const QString& filter, const QString& forvaltNamn) = 0;
     // The system's printer selection on `skrivare`; false when cancelled.

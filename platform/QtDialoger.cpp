@@ -54,7 +54,8 @@ std::optional<QString> QtDialoger::OppnaFil(const QString& titel, const QString&
 std::optional<QString> QtDialoger::SparaFil(const QString& titel, const QString& mapp, const QString& filter,
                                             const QString& forvaltNamn) {
     const QString start = forvaltNamn.isEmpty() ? mapp : mapp + '/' + forvaltNamn;
-    const QString fil = QFileDialog::getSaveFileName(foralder_, titel, start, QtFilter(filter));
+    const QString fil = QFileDialog::getSaveFileName(foralder_, titel, start, QtFilter(filter), nullptr,
+                                                     QFileDialog::DontConfirmOverwrite);
     if (fil.isEmpty()) return std::nullopt;
     return fil;
 }
