@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace matvarda {
 namespace {
@@ -56,6 +58,19 @@ std::optional<QString> QtDialoger::SparaFil(const QString& titel, const QString&
                                                      QFileDialog::DontConfirmOverwrite);
     if (fil.isEmpty()) return std::nullopt;
     return fil;
+}
+
+bool QtDialoger::Skrivardialog(QPrinter& skrivare) {
+    QPrintDialog dialog(&skrivare, foralder_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialoger::Typsnittsdialog(QFont& typsnitt) {
+    bool ok = false;
+    const QFont valt = QFontDialog::getFont(&ok, typsnitt, foralder_, QStringLiteral("Typsnitt"),
+                                            QFontDialog::MonospacedFonts | QFontDialog::ScalableFonts);
+    if (ok) typsnitt = valt;
+    return ok;
 }
 
 }  // namespace matvarda
