@@ -31,6 +31,7 @@ struct TFullBerakning {
 
     bench::TLevereradMapp mapp;
     TLivsmedelstabeller tabeller;
+    Tabell normer{mapp.Sokvag(), QStringLiteral("normer")};
     std::unique_ptr<TTillstand> t = std::make_unique<TTillstand>();
     SkriptadeDialoger dialoger;
 };
@@ -49,7 +50,7 @@ void HamtaBerakning_Full(benchmark::State& state) {
     SkrivBerakning(*full.t, full.dialoger, full.Fil("vecka.dbok"), QStringLiteral("2024-03-01"));
     for (auto _ : state) {
         NyBerakning(full.t->Dagbok, full.dialoger, {});
-        const bool last = LasBerakning(*full.t, full.tabeller, full.dialoger, full.Fil("vecka.dbok"));
+        const bool last = LasBerakning(*full.t, full.tabeller, full.normer, full.dialoger, full.Fil("vecka.dbok"));
         benchmark::DoNotOptimize(last);
     }
     if (!full.dialoger.Meddelanden.isEmpty()) state.SkipWithError("meddelande vid öppnandet");

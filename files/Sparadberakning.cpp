@@ -3,6 +3,8 @@
 #include "core/Filval.h"
 #include "core/Textfil.h"
 #include "files/Berakningsfil.h"
+#include "need/Aktiviteter.h"
+#include "need/Aktivitetsfil.h"
 
 #include <QDate>
 #include <QFile>
@@ -16,7 +18,6 @@ namespace {
 
 const QString Dbok = QStringLiteral(".dbok");
 const QString Norm = QStringLiteral(".norm");
-const QString Akt = QStringLiteral(".akt");
 
 // The foods of a file, filled as the meal grid fills a row, by code.
 using TLivsmedelsrader = QHash<QString, TMaltidsrad>;
@@ -90,6 +91,8 @@ bool SkrivBerakning(TTillstand& t, Dialoger& dialoger, const QString& namn, cons
     }
     if (!SkrivTextrader(BytTillagg(namn, Norm), Normrader(t.Behov)))
         dialoger.Meddelande(QStringLiteral("Kan ej spara aktuell norm"));
+    if (!SparaAktivitetslista(BytTillagg(namn, Aktivitetstillagg), t.Aktiviteter))
+        dialoger.Meddelande(KanEjSparaAktiviteterna);
     return sparad;
 }
 
@@ -99,9 +102,16 @@ bool SparaBerakning(TTillstand& t, Dialoger& dialoger) {
     return namn && SkrivBerakning(t, dialoger, *namn, Idag());
 }
 
-bool LasBerakning(TTillstand& t, TLivsmedelstabeller& tabeller, Dialoger& dialoger, const QString& fil) {
-    // A companion that cannot be read leaves the need as it was.
-    if (const auto norm = LasTextrader(BytTillagg(fil, Norm))) LasNormrader(*norm, t.Behov);
+bool LasBerakning(TTillstand& t, TLivsmedelstabeller& tabeller, Tabell& normer, Dialoger& dialoger,
+                  const QString& fil) {
+    // A companion that cannot be read leaves the need and the activities as
+    // they were.
+    const auto norm = LasTextrader(BytTillagg(fil, Norm));
+    if (norm && LasNormrader(*norm, t.Behov) == QLatin1String("aktivnorm")) {
+        TomAktivitetstabell(t.Aktiviteter);
+        LasAktivitetslista(BytTillagg(fil, Aktivitetstillagg), t.Aktiviteter);
+        BeraknaAktiviteter(t, normer);
+    }
     const auto rader = LasTextrader(fil);
     if (!rader) {
         dialoger.Meddelande(QStringLiteral("Kan ej öppna beräkningen"));
@@ -126,13 +136,13 @@ bool LasBerakning(TTillstand& t, TLivsmedelstabeller& tabeller, Dialoger& dialog
     return true;
 }
 
-bool HamtaBerakning(TTillstand& t, TLivsmedelstabeller& tabeller, Dialoger& dialoger) {
+bool HamtaBerakning(TTillstand& t, TLivsmedelstabeller& tabeller, Tabell& normer, Dialoger& dialoger) {
     const auto fil =
         dialoger.OppnaFil(QStringLiteral("Öppna beräkning"), t.Start.Berakningsmapp, QStringLiteral("matvarda|*.dbok"));
     if (!fil) return false;
     if (!NyBerakning(t.Dagbok, dialoger, [&] { return SparaBerakning(t, dialoger); })) return false;
     t.Rubrik = t.Behov.Normtext;
-    LasBerakning(t, tabeller, dialoger, *fil);
+    LasBerakning(t, tabeller, normer, dialoger, *fil);
     return true;
 }
 
@@ -141,7 +151,7 @@ void RaderaBerakningar(const QString& mapp, Dialoger& dialoger) {
                                               QStringLiteral("matvarda|*.dbok"))) {
         // A file that cannot be deleted ends the attempt without a word.
         if (QFileInfo::exists(*fil) && !QFile::remove(*fil)) continue;
-        const QString akt = BytTillagg(*fil, Akt);
+        const QString akt = BytTillagg(*fil, Aktivitetstillagg);
         if (QFileInfo::exists(akt) && !QFile::remove(akt)) continue;
         dialoger.Meddelande(*fil + QStringLiteral(" borttagen"));
     }

@@ -25,12 +25,14 @@ bool SkrivBerakning(TTillstand& t, Dialoger& dialoger, const QString& namn, cons
 // "Hämta beräkning": the open dialog, the reset (asking to save a modified
 // calculation), then the reading. True when the diary was reset: the caller
 // recalculates and refreshes.
-bool HamtaBerakning(TTillstand& t, TLivsmedelstabeller& tabeller, Dialoger& dialoger);
+bool HamtaBerakning(TTillstand& t, TLivsmedelstabeller& tabeller, Tabell& normer, Dialoger& dialoger);
 
 // Reads the companions and the calculation file into the reset diary and
-// sets the caption. False, after "Kan ej öppna beräkningen", when the
-// calculation file cannot be read.
-bool LasBerakning(TTillstand& t, TLivsmedelstabeller& tabeller, Dialoger& dialoger, const QString& fil);
+// sets the caption; an activity-based need is computed again from the
+// saved activities with the norm table. False, after "Kan ej öppna
+// beräkningen", when the calculation file cannot be read.
+bool LasBerakning(TTillstand& t, TLivsmedelstabeller& tabeller, Tabell& normer, Dialoger& dialoger,
+                  const QString& fil);
 
 // "Radera beräkningar": the open dialog again and again until it is
 // cancelled; each chosen file goes with its activity companion.

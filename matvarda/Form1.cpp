@@ -158,7 +158,8 @@ void TMaltidsgrid::dropEvent(QDropEvent* handelse) {
     emit LivsmedelSlappt(handelse->mimeData()->data(TLivsmedelslistbox::Mimetyp).toInt(), rad + 1);
 }
 
-TForm1::TForm1(TProgram& program) : program_(program), t_(*program.Tillstand) {
+TForm1::TForm1(TProgram& program)
+    : program_(program), t_(*program.Tillstand), normer_(program.Arbetsmapp, QStringLiteral("normer")) {
     setWindowTitle(QString());
     SkapaKontroller();
     SkapaMeny();
@@ -586,7 +587,7 @@ bool TForm1::SparaBerkning1Click() {
 }
 
 void TForm1::Hmtaberkning1Click() {
-    if (matvarda::HamtaBerakning(t_, program_.Tabeller, program_.Dialogerna)) RaknaOm();
+    if (matvarda::HamtaBerakning(t_, program_.Tabeller, normer_, program_.Dialogerna)) RaknaOm();
 }
 
 void TForm1::Sparadennamltidsomrecept1Click() { matvarda::SparaRecept(t_, program_.Dialogerna); }

@@ -128,6 +128,9 @@ private:
 
     TProgram& program_;
     TTillstand& t_;
+    // An opened calculation with an activity-based need takes the norm row
+    // of the person from here; opened at the first such opening.
+    Tabell normer_;
     QTimer* hogerklickTimer_ = nullptr;
     bool uppdaterar_ = false;
 };

@@ -1,5 +1,6 @@
 #include "core/Textfil.h"
 #include "files/Sparadberakning.h"
+#include "need/Aktiviteter.h"
 #include "platform/SkriptadeDialoger.h"
 #include "stod/Fixtur.h"
 
@@ -33,6 +34,7 @@ protected:
                               {{"1001", "Gurka 2005", "", "", "st", 1, "1"},
                                {"9001", "Pannkaka", "Rätter", "Övrigt", "st", 70, "40", {{0, 900}}, {"portion"}, {210}}});
         OppnaLivsmedelstabeller(mapp.path(), tabeller, t->Livsmedel);
+        SkapaNormtabell(mapp.path(), {{3, "Män 19-30 år", {{0, 1}, {23, 2400}, {50, 60}}}});
         t->Start.Berakningsmapp = mapp.path();
         t->Behov.Normtext = "Norm: Kvinnor 15-18 år";
     }
@@ -49,11 +51,12 @@ protected:
     }
     void Oppna(const QString& fil) {
         ASSERT_TRUE(NyBerakning(t->Dagbok, dialoger, {}));
-        LasBerakning(*t, tabeller, dialoger, fil);
+        LasBerakning(*t, tabeller, normer, dialoger, fil);
     }
 
     QTemporaryDir mapp;
     TLivsmedelstabeller tabeller;
+    Tabell normer{mapp.path(), "normer"};
     std::unique_ptr<TTillstand> t = std::make_unique<TTillstand>();
     SkriptadeDialoger dialoger;
 };
@@ -179,11 +182,51 @@ TEST_F(SparadberakningTest, NormkompanjonenGerBehovetOchSaknadLamnarDet) {
     EXPECT_EQ(t->Behov.Normtyp, "aktivnorm");
     EXPECT_EQ(t->Behov.Dagsbehov[50], 3);
 
+    t->Aktiviteter.Alder = "44";
+    t->Aktiviteter.Rader[1] = {"Löpning", "8", "30", "0.61", "18"};
+    const TAktivitetslista aktiviteter = t->Aktiviteter;
     Oppna(Fil("n.dbok"));
+    EXPECT_EQ(t->Aktiviteter.Alder, "44");
+    EXPECT_EQ(t->Aktiviteter.Rader, aktiviteter.Rader);
     EXPECT_EQ(t->Behov.Normtyp, "standardnorm");
     EXPECT_EQ(t->Behov.Normtext, "Norm: Kvinnor 15-18 år");
     EXPECT_EQ(t->Behov.Dagsbehov[0], 7);
     EXPECT_EQ(t->Behov.Dagsbehov[50], 7);
+}
+
+TEST_F(SparadberakningTest, AktivnormAterstallerAktiviteternaOchRaknarOmBehovet) {
+    TAktivitetslista& lista = t->Aktiviteter;
+    lista.Alder = "30";
+    lista.Vikt = "70";
+    lista.Kon = Man;
+    lista.Rader[1] = {"Cykling", "1.5", "60", "0.61", "37"};
+    lista.Rader[AntalAktivitetsrader] = {"Sömn", "0,95", "480", "-0.06", "-29"};
+    t->Behov.Normtyp = "aktivnorm";
+    t->Behov.Dagsbehov.fill(5);
+    ASSERT_TRUE(SkrivBerakning(*t, dialoger, Fil("akt"), "d"));
+    const auto akt = LasTextrader(Fil("akt.akt"));
+    ASSERT_TRUE(akt.has_value());
+    EXPECT_EQ(akt->size(), 120);
+    EXPECT_EQ(akt->mid(0, 6), QStringList({"30", "70", "1", "Cykling", "60", "1.5"}));
+    EXPECT_EQ(akt->mid(117), QStringList({"Sömn", "480", "0,95"}));
+
+    lista = TAktivitetslista{};
+    lista.Rader[5] = {"Simning", "6", "30", "", ""};
+    t->Behov.Normtyp = "standardnorm";
+    Oppna(Fil("akt.dbok"));
+    EXPECT_EQ(lista.Alder, "30");
+    EXPECT_EQ(lista.Kon, Man);
+    EXPECT_EQ(lista.Rader[1].Namn, "Cykling");
+    EXPECT_TRUE(lista.Rader[5].Namn.isEmpty());
+    EXPECT_EQ(lista.Rader[AntalAktivitetsrader].Minuter, "480");
+    // The saved need is replaced by the one computed from the activities:
+    // the energy from them, the other values from the person's norm row.
+    EXPECT_EQ(t->Behov.Normtyp, "aktivnorm");
+    EXPECT_NEAR(t->Behov.Dagsbehov[EnergiKcal], 1750 + 36.6 - 0.06 * 480, 0.01);
+    EXPECT_EQ(t->Behov.Dagsbehov[Natrium], 2400);
+    EXPECT_EQ(t->Behov.Dagsbehov[50], 60);
+    EXPECT_TRUE(t->Behov.Normtext.startsWith("Man 30 år, 70 kg.  "));
+    EXPECT_EQ(t->Rubrik, Fil("akt.dbok") + "   " + t->Behov.Normtext + "  /d");
 }
 
 TEST_F(SparadberakningTest, MisslyckadSparningBehallerAndradOchRubrik) {
@@ -191,7 +234,8 @@ TEST_F(SparadberakningTest, MisslyckadSparningBehallerAndradOchRubrik) {
     t->Dagbok.Andrad = true;
     t->Rubrik = "före";
     EXPECT_FALSE(SkrivBerakning(*t, dialoger, Fil("saknas/vecka"), "d"));
-    EXPECT_EQ(dialoger.Meddelanden, QStringList({"Kan ej spara beräkningen", "Kan ej spara aktuell norm"}));
+    EXPECT_EQ(dialoger.Meddelanden,
+              QStringList({"Kan ej spara beräkningen", "Kan ej spara aktuell norm", "Kan ej spara aktiviteterna."}));
     EXPECT_TRUE(t->Dagbok.Andrad);
     EXPECT_EQ(t->Rubrik, "före");
 }
@@ -221,7 +265,7 @@ TEST_F(SparadberakningTest, HamtaMedJaOchAvbrutenSparningBehallerDagboken) {
     dialoger.SvaraText(Fil("finns.dbok"));
     dialoger.Svara(Svar::Ja);
     dialoger.SvaraText(std::nullopt);  // the save dialog
-    EXPECT_FALSE(HamtaBerakning(*t, tabeller, dialoger));
+    EXPECT_FALSE(HamtaBerakning(*t, tabeller, normer, dialoger));
     EXPECT_EQ(dialoger.Visat, QStringList({"Öppna beräkning", "Vill du spara pågående beräkning innan ny startas?",
                                            "Spara beräkning"}));
     EXPECT_EQ(Maltid(2, 1)[3].Kod, "1001");
@@ -229,7 +273,7 @@ TEST_F(SparadberakningTest, HamtaMedJaOchAvbrutenSparningBehallerDagboken) {
     EXPECT_EQ(t->Rubrik, "före");
 
     dialoger.SvaraText(std::nullopt);
-    EXPECT_FALSE(HamtaBerakning(*t, tabeller, dialoger));
+    EXPECT_FALSE(HamtaBerakning(*t, tabeller, normer, dialoger));
     EXPECT_EQ(Maltid(2, 1)[3].Kod, "1001");
 }
 
@@ -238,7 +282,7 @@ TEST_F(SparadberakningTest, HamtaOlasbarFilNollstallerOchMeddelar) {
     t->Dagbok.Andrad = true;
     dialoger.SvaraText(Fil("saknas.dbok"));
     dialoger.Svara(Svar::Nej);
-    EXPECT_TRUE(HamtaBerakning(*t, tabeller, dialoger));
+    EXPECT_TRUE(HamtaBerakning(*t, tabeller, normer, dialoger));
     EXPECT_EQ(dialoger.Meddelanden, QStringList({"Kan ej öppna beräkningen"}));
     EXPECT_TRUE(ArTom(Maltid(2, 1)[3]));
     EXPECT_FALSE(t->Dagbok.Andrad);
