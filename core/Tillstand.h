@@ -3,6 +3,7 @@
 // The program's shared values, grouped by what owns them. The running
 // program holds one; a test makes its own.
 
+#include "core/Aktiviteter.h"
 #include "core/Resultat.h"
 #include "core/Berakning.h"
 #include "core/Livsmedel.h"
@@ -67,6 +68,8 @@ struct TTillstand {
     TBehov Behov;
     TUrval Urval;
     TInstallningar Installningar;
+    TAktivitetskatalog Aktivitetskatalog;
+    TAktivitetslista Aktiviteter;
     // The main window's caption: the need's text after a new calculation,
     // the file's name after a save or an open. Shown by every refresh.
     QString Rubrik;

@@ -29,11 +29,17 @@ void SkapaMeny(TProgram& p) {
     QMenuBar* rad = f->menuBar();
     QMenu* arkiv = rad->addMenu(QStringLiteral("Arkiv"));
     arkiv->addAction(QStringLiteral("Ny beräkning"), f, &TForm1::NyBerakning1Click);
+    arkiv->addAction(QStringLiteral("Hämta beräkning"), f, &TForm1::Hmtaberkning1Click);
+    arkiv->addAction(QStringLiteral("Spara Beräkning"), f, &TForm1::SparaBerkning1Click);
     arkiv->addSeparator();
     arkiv->addAction(QStringLiteral("Kopiera denna måltid"), f, &TForm1::KopieraMaltid1Click);
     arkiv->addAction(QStringLiteral("Klistra in måltid"), f, &TForm1::KlistraInMaltid1Click);
     arkiv->addSeparator();
+    arkiv->addAction(QStringLiteral("Hämta ett recept"), f, &TForm1::Hmtaettrecept1Click);
+    arkiv->addAction(QStringLiteral("Spara denna måltid som recept"), f, &TForm1::Sparadennamltidsomrecept1Click);
+    arkiv->addSeparator();
     arkiv->addAction(QStringLiteral("Inställningar"), f, [&p] { Visa(p.FormInst); });
+    arkiv->addAction(QStringLiteral("Radera beräkningar"), f, &TForm1::RaderaClick);
 
     QMenu* vem = rad->addMenu(QStringLiteral("Vem är du?"));
     vem->addAction(QStringLiteral("Standardnormer"), f, [&p] { Visa(p.FormNorm); });

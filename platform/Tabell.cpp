@@ -311,6 +311,13 @@ bool Tabell::HittaNyckel(const QVariant& nyckel) {
     return false;
 }
 
+void Tabell::HittaNycklar(const QVariantList& nycklar) {
+    KravOppen();
+    indexfalt_ = {primarnyckel_};
+    const QString platser = QStringList(nycklar.size(), QStringLiteral("?")).join(", ");
+    KorFraga(Citerat(primarnyckel_) + QStringLiteral(" IN (") + platser + ')', nycklar);
+}
+
 int Tabell::AntalFalt() const { return static_cast<int>(faltnamn_.size()); }
 
 QString Tabell::Faltnamn(int position) const { return faltnamn_.value(position); }

@@ -63,6 +63,9 @@ public:
     // Looks the key up in the primary index; on a match the cursor stands on
     // that row and walks on in primary-key order.
     bool HittaNyckel(const QVariant& nyckel);
+    // Walks the rows whose primary key is one of the keys, in key order: one
+    // query for many lookups.
+    void HittaNycklar(const QVariantList& nycklar);
 
     int AntalFalt() const;
     QString Faltnamn(int position) const;

@@ -65,6 +65,16 @@ TEST_F(TabellTest, MisslyckadNyckelsokningLamnarMarkorenOrord) {
     EXPECT_EQ(tabell.Text("Kod"), "2001");
 }
 
+TEST_F(TabellTest, FleraNycklarGerDeRaderSomFinnsIKodordning) {
+    tabell.ValjIndex("livsmedel");
+    tabell.HittaNycklar({"9001", "200", "2001", "1001", "2001"});
+    QStringList koder;
+    for (; !tabell.Slut(); tabell.Nasta()) koder << tabell.Text("Kod");
+    EXPECT_EQ(koder, QStringList({"1001", "2001", "9001"}));
+    tabell.HittaNycklar({});
+    EXPECT_TRUE(tabell.Slut());
+}
+
 TEST_F(TabellTest, AndringSparasDirektOchFinnsKvarEfterOmoppning) {
     ASSERT_TRUE(tabell.HittaNyckel(QString("2002")));
     tabell.Redigera();
