@@ -7,9 +7,12 @@
 #include "core/Bildgrupper.h"
 #include "matvarda/Form1.h"
 #include "matvarda/Start.h"
+#include "need/FormAktiv.h"
+#include "need/FormAktskapa.h"
 #include "need/FormNorm.h"
 #include "need/Formnvval.h"
 #include "platform/QtTillganglighet.h"
+#include "print/FormUt.h"
 
 #include <QMenuBar>
 #include <QPushButton>
@@ -43,6 +46,7 @@ void SkapaMeny(TProgram& p) {
 
     QMenu* vem = rad->addMenu(QStringLiteral("Vem är du?"));
     vem->addAction(QStringLiteral("Standardnormer"), f, [&p] { Visa(p.FormNorm); });
+    vem->addAction(QStringLiteral("Aktiviteter"), f, [&p] { Visa(p.FormAktiv); });
     rad->addAction(QStringLiteral("Välj näringsämnen"), f, [&p] { Visa(p.Formnvval); });
     rad->addAction(QStringLiteral("Copyright"), f, [&p] { p.Dialogerna.Meddelande(Omtext(p.Arbetsmapp)); });
 }
@@ -91,6 +95,16 @@ void SkapaFonstren(TProgram& program) {
     // the start-up phase ends here.
     f->VisaBildgrupp(Bildgruppnamn(Bildgrupp::Gronsaker));
     t.Start.Uppstart = false;
+
+    program.FormAktskapa = new TFormAktskapa(t.Aktivitetskatalog, program.Dialogerna, program.Arbetsmapp, f);
+    // The preview is created later; the activity printout finds it when
+    // the user asks for it.
+    program.FormAktiv = new TFormAktiv(
+        t, program.Dialogerna, program.Arbetsmapp, [&program] { program.RaknaOm(); },
+        [&program](const QStringList& rader) { program.FormUt->VisaUtskrift(rader); },
+        [&program] { Visa(program.FormAktskapa); }, f);
+    u.Fyll(Uppdateringssteg::Aktivitetsdiagram, [a = program.FormAktiv] { a->VisaEnergidiagram(); });
+    program.FormUt = new TFormUt(program.Dialogerna, f);
 
     program.FormInst = new TFormInst(t.Installningar, t.Losenord, program.Omgivning(), f);
     program.FormSalt = new TFormSalt(t.Resultat, f);

@@ -19,6 +19,9 @@ namespace matvarda {
 class TForm1;
 class TFormNorm;
 class Tformnvval;
+class TFormAktskapa;
+class TFormAktiv;
+class TFormUt;
 class TFormInst;
 class TFormSalt;
 class TFormsiffror;
@@ -42,6 +45,9 @@ struct TProgram {
     std::unique_ptr<TForm1> Form1;
     TFormNorm* FormNorm = nullptr;
     Tformnvval* Formnvval = nullptr;
+    TFormAktskapa* FormAktskapa = nullptr;
+    TFormAktiv* FormAktiv = nullptr;
+    TFormUt* FormUt = nullptr;
     TFormInst* FormInst = nullptr;
     TFormSalt* FormSalt = nullptr;
     TFormsiffror* Formsiffror = nullptr;

@@ -1,6 +1,6 @@
 #include "need/FormAktskapa.h"
 
-#include "admin/Losenord.h"
+#include "core/Losenord.h"
 #include "core/Tillstand.h"
 #include "need/Aktivitetskatalog.h"
 

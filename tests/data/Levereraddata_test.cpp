@@ -194,7 +194,9 @@ TEST(LevereradData, ActivityCatalogueHasHeadingAndEverydayActivities) {
         // Multiples of the basal metabolism: nothing a person does uses less
         // than sleep, which is 1.
         EXPECT_GE(faktor, 1.0f) << rader[i].toStdString();
-        if (rader[i] == QStringLiteral("Sova")) EXPECT_EQ(rader[i + 1], QStringLiteral("1.0"));
+        if (rader[i] == QStringLiteral("Sova")) {
+            EXPECT_EQ(rader[i + 1], QStringLiteral("1.0"));
+        }
         EXPECT_LT(faktor, 15.0f) << rader[i].toStdString();
     }
 }

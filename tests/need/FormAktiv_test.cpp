@@ -1,7 +1,7 @@
 #include "need/FormAktiv.h"
 
 #include "calc/RaknaOm.h"
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "platform/QtDiagram.h"
 #include "platform/SkriptadeDialoger.h"
 #include "print/FormUt.h"
