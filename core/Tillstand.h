@@ -5,6 +5,7 @@
 
 #include "calc/Resultat.h"
 #include "core/Berakning.h"
+#include "core/Infotexter.h"
 #include "core/Livsmedel.h"
 #include "core/Naringsamnen.h"
 
@@ -69,6 +70,7 @@ struct TTillstand {
     // The food-group window's box: searches leave out foods outside the
     // raw-material groups.
     bool EndastRavarugrupper = false;
+    TInfotexter Infotexter;
     TResultat Resultat;
 };
 
