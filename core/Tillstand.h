@@ -4,6 +4,7 @@
 // program holds one; a test makes its own.
 
 #include "calc/Resultat.h"
+#include "core/Aktiviteter.h"
 #include "core/Berakning.h"
 #include "core/Infotexter.h"
 #include "core/Livsmedel.h"
@@ -62,6 +63,8 @@ struct TTillstand {
     TBehov Behov;
     TUrval Urval;
     TInstallningar Installningar;
+    TAktivitetskatalog Aktivitetskatalog;
+    TAktivitetslista Aktiviteter;
     // The main window's caption: the need's text after a new calculation,
     // the file's name after a save or an open. Shown by every refresh.
     QString Rubrik;

@@ -6,6 +6,8 @@
 #include "calc/Formsiffror.h"
 #include "calc/RaknaOm.h"
 #include "core/Naringsamnen.h"
+#include "files/Recept.h"
+#include "files/Sparadberakning.h"
 #include "matvarda/FormBild.h"
 #include "matvarda/FormDiagram.h"
 #include "matvarda/Maltidsrader.h"
@@ -364,11 +366,18 @@ QWidget* TForm1::SkapaBilddel() {
 void TForm1::SkapaMeny() {
     MenuArkiv = menuBar()->addMenu(QStringLiteral("Arkiv"));
     MenuArkiv->addAction(QStringLiteral("Ny beräkning"), this, &TForm1::NyBerakning1Click);
+    MenuArkiv->addAction(QStringLiteral("Hämta beräkning"), this, &TForm1::Hmtaberkning1Click);
+    MenuArkiv->addAction(QStringLiteral("Spara Beräkning"), this, &TForm1::SparaBerkning1Click);
     MenuArkiv->addSeparator();
     MenuArkiv->addAction(QStringLiteral("Kopiera denna måltid"), this, &TForm1::KopieraMaltid1Click);
     MenuArkiv->addAction(QStringLiteral("Klistra in måltid"), this, &TForm1::KlistraInMaltid1Click);
     MenuArkiv->addSeparator();
+    MenuArkiv->addAction(QStringLiteral("Hämta ett recept"), this, &TForm1::Hmtaettrecept1Click);
+    MenuArkiv->addAction(QStringLiteral("Spara denna måltid som recept"), this,
+                         &TForm1::Sparadennamltidsomrecept1Click);
+    MenuArkiv->addSeparator();
     MenuArkiv->addAction(QStringLiteral("Inställningar"), this, [this] { Visa(program_.FormInst); });
+    MenuArkiv->addAction(QStringLiteral("Radera beräkningar"), this, &TForm1::RaderaClick);
 
     // Not in the menu, but its shortcut works anywhere in the window.
     auto* sok = new QAction(QStringLiteral("Sök livsmedel på namn"), this);
@@ -392,6 +401,7 @@ void TForm1::RaknaOm() { program_.RaknaOm(); }
 
 void TForm1::Uppdatera() {
     uppdaterar_ = true;
+    if (windowTitle() != t_.Rubrik) setWindowTitle(t_.Rubrik);
     VisaMaltid();
     Diagram->SattRubrik();
     Diagram->RitaStapel();
@@ -426,6 +436,7 @@ void TForm1::UppdateraDaglista() {
 }
 
 void TForm1::UppdateraMaltidsknappar() {
+    Maltidsknappar->button(t_.Dagbok.AktuellMaltid)->setChecked(true);
     for (int m = 0; m < AntalMaltider; ++m) {
         QAbstractButton* knapp = Maltidsknappar->button(m);
         QFont typsnitt = knapp->font();
@@ -568,19 +579,32 @@ void TForm1::KlistraInMaltid1Click() {
     RaknaOm();
 }
 
-bool TForm1::Spara() {
-    if (SparaBerakning) return SparaBerakning();
-    program_.Dialogerna.Meddelande(QStringLiteral("Beräkningar kan ännu inte sparas i den här versionen av programmet."));
-    return false;
+bool TForm1::SparaBerkning1Click() {
+    const bool sparad = matvarda::SparaBerakning(t_, program_.Dialogerna);
+    setWindowTitle(t_.Rubrik);
+    return sparad;
 }
 
+void TForm1::Hmtaberkning1Click() {
+    if (matvarda::HamtaBerakning(t_, program_.Tabeller, program_.Dialogerna)) RaknaOm();
+}
+
+void TForm1::Sparadennamltidsomrecept1Click() { matvarda::SparaRecept(t_, program_.Dialogerna); }
+
+void TForm1::Hmtaettrecept1Click() {
+    if (matvarda::HamtaRecept(t_, program_.Dialogerna)) RaknaOm();
+}
+
+void TForm1::RaderaClick() { matvarda::RaderaBerakningar(t_.Start.Berakningsmapp, program_.Dialogerna); }
+
 void TForm1::NyBerakning1Click() {
-    if (!matvarda::NyBerakning(t_.Dagbok, program_.Dialogerna, [this] { return Spara(); })) return;
+    if (!matvarda::NyBerakning(t_.Dagbok, program_.Dialogerna, [this] { return SparaBerkning1Click(); })) return;
     uppdaterar_ = true;
     Maltidsknappar->button(0)->setChecked(true);
     ComboBoxDag->setCurrentIndex(0);
     uppdaterar_ = false;
-    setWindowTitle(t_.Behov.Normtext);
+    t_.Rubrik = t_.Behov.Normtext;
+    setWindowTitle(t_.Rubrik);
     // During start-up the windows that show results do not exist yet.
     if (!t_.Start.Uppstart) RaknaOm();
 }
@@ -590,7 +614,7 @@ bool TForm1::SparaFore(const QString& fraga) {
     const Svar svar = program_.Dialogerna.FragaJaNejAvbryt(fraga);
     if (svar == Svar::Avbryt) return false;
     // A save that did not happen keeps the window open, so nothing is lost.
-    return svar == Svar::Nej || Spara();
+    return svar == Svar::Nej || SparaBerkning1Click();
 }
 
 void TForm1::closeEvent(QCloseEvent* handelse) {

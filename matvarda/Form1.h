@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QTableWidget>
-#include <functional>
 
 class QButtonGroup;
 class QComboBox;
@@ -77,12 +76,15 @@ public:
     void KopieraMaltid1Click();
     void KlistraInMaltid1Click();
     void NyBerakning1Click();
+    void Hmtaberkning1Click();
+    // True when the calculation file was written.
+    bool SparaBerkning1Click();
+    void Hmtaettrecept1Click();
+    void Sparadennamltidsomrecept1Click();
+    void RaderaClick();
     // Re-pages the bar chart to its height when the nutrient selection is
     // confirmed; the chart does so itself whenever the window resizes it.
     void SattSidstorlek();
-
-    // The save of the calculation; empty until the calculation file exists.
-    std::function<bool()> SparaBerakning;
 
     // Controls named as the program's other windows and tests reach them.
     TMaltidsgrid* StringGridMaltid = nullptr;
@@ -123,7 +125,6 @@ private:
     void FargaMaltidsknappar();
     // Asks to save a modified calculation; false when the user cancels.
     bool SparaFore(const QString& fraga);
-    bool Spara();
 
     TProgram& program_;
     TTillstand& t_;

@@ -132,6 +132,7 @@ void TFormNorm::FormCreate() {
         program_.Dialogerna.Meddelande(Normfel(fel, normer_.Filsokvag()));
         return;
     }
+    program_.Tillstand->Rubrik = behov.Normtext;
     if (program_.Form1) program_.Form1->setWindowTitle(behov.Normtext);
 }
 
@@ -165,7 +166,7 @@ void TFormNorm::DBISAMDBGridNormCellClick(const QModelIndex& index) {
     DBISAMDBGridNorm->setCurrentIndex(index);
     TBehov& behov = program_.Tillstand->Behov;
     ValjNorm(LasNormrad(DBISAMTableNorm->record(index.row())), behov);
-    if (program_.Form1) program_.Form1->setWindowTitle(behov.Normtext);
+    program_.Tillstand->Rubrik = behov.Normtext;
     program_.RaknaOm();
 }
 
