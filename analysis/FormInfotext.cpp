@@ -2,6 +2,7 @@
 
 #include "admin/Losenord.h"
 #include "core/Tillstand.h"
+#include "platform/QtTextrader.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -18,13 +19,6 @@ namespace matvarda {
 namespace {
 
 constexpr int KoderPerKolumn = 16;
-
-// A text box holds its code's lines; an empty box holds none, and every
-// line, empty ones included, is kept as it stands.
-QStringList Rader(const QPlainTextEdit& ruta) {
-    const QString text = ruta.toPlainText();
-    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-}
 
 }  // namespace
 
@@ -85,7 +79,7 @@ void TFormInfotext::RadioGroup1Click(int kod) { Textrutor->setCurrentIndex(kod);
 
 void TFormInfotext::ButtonSparaClick() {
     TKodtexter texter;
-    for (int i = 0; i < AntalInfokoder; ++i) texter[i] = Rader(*MemoText[i]);
+    for (int i = 0; i < AntalInfokoder; ++i) texter[i] = Textrader(*MemoText[i]);
     if (!SparaInfotexter(Infofil(), texter, infotexter_)) dialoger_.Meddelande(KanEjSparaTipstexter);
 }
 

@@ -1,6 +1,7 @@
 #include "analysis/FormTips.h"
 
 #include "analysis/Tips.h"
+#include "platform/QtTextrader.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,6 +26,7 @@ void TFormTips::SkapaKontroller() {
     lodrat->addWidget(MemoKommentar, 1);
     UtskriftButton = new QPushButton(QStringLiteral("Till skrivare"), this);
     UtskriftButton->setAccessibleName(UtskriftButton->text());
+    connect(UtskriftButton, &QPushButton::clicked, this, &TFormTips::UtskriftButtonClick);
     lodrat->addWidget(UtskriftButton, 0, Qt::AlignLeft);
 }
 
@@ -42,5 +44,7 @@ void TFormTips::MatTips1Click() {
 void TFormTips::VisaTips() {
     MemoKommentar->setPlainText(GodaRad(resultat_, dagbok_.AktuellDag, infotexter_).join('\n'));
 }
+
+void TFormTips::UtskriftButtonClick() { Skrivartext.SkrivUt(dialoger_, Textrader(*MemoKommentar)); }
 
 }  // namespace matvarda

@@ -7,6 +7,7 @@
 #include "calc/Resultat.h"
 #include "core/Infotexter.h"
 #include "platform/Dialoger.h"
+#include "print/QtSkrivartext.h"
 
 #include <QWidget>
 
@@ -25,9 +26,12 @@ public:
     // otherwise a message saying what to do first.
     void MatTips1Click();
     void VisaTips();
+    // Prints the text as it stands, the user's edits included.
+    void UtskriftButtonClick();
 
     QPlainTextEdit* MemoKommentar = nullptr;
     QPushButton* UtskriftButton = nullptr;
+    TSkrivartext Skrivartext;
 
 private:
     void SkapaKontroller();

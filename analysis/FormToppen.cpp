@@ -1,9 +1,9 @@
 #include "analysis/FormToppen.h"
 
 #include "analysis/Toppen.h"
+#include "platform/QtTypsnitt.h"
 
 #include <QButtonGroup>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -46,7 +46,7 @@ void TFormToppen::SkapaKontroller() {
     ListBoxSynlig = new QListWidget(this);
     ListBoxSynlig->setAccessibleName(QStringLiteral("Topplista"));
     // The amounts are right-aligned in their ten characters.
-    ListBoxSynlig->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    ListBoxSynlig->setFont(Fastbreddstypsnitt(10));
     rutnat->addWidget(ListBoxSynlig, 2, 1);
 
     auto* visning = new QGroupBox(QStringLiteral("Visning"), this);

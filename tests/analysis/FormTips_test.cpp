@@ -2,9 +2,13 @@
 
 #include "calc/RaknaOm.h"
 #include "platform/SkriptadeDialoger.h"
+#include "print/Skrivartext.h"
 
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -41,6 +45,22 @@ TEST(FormTips, MatTipsVisarRadenForAktuellDagNarPeriodenHarMat) {
     EXPECT_EQ(rader[2], "kcal (1900 kcal = 95% av dagsbehovet)");
     EXPECT_EQ(rader[3], "Bra!");
     EXPECT_FALSE(tips.MemoKommentar->isReadOnly());
+
+    // The user's own page break is printed with the rest.
+    QTemporaryDir mapp;
+    const QString pdf = mapp.filePath(QStringLiteral("tips.pdf"));
+    tips.Skrivartext.Skrivare.setOutputFormat(QPrinter::PdfFormat);
+    tips.Skrivartext.Skrivare.setOutputFileName(pdf);
+    tips.MemoKommentar->appendPlainText(Sidmatning);
+    tips.MemoKommentar->appendPlainText(QStringLiteral("Egen rad"));
+    dialoger.Svara(Svar::Ja);
+    dialoger.Svara(Svar::Ja);
+    tips.UtskriftButton->click();
+    EXPECT_EQ(dialoger.Visat.mid(1), QStringList({"Skrivare", "Typsnitt"}));
+    QFile fil(pdf);
+    ASSERT_TRUE(fil.open(QIODevice::ReadOnly));
+    static const QRegularExpression sida(QStringLiteral("/Type\\s*/Page(?!s)"));
+    EXPECT_EQ(QString::fromLatin1(fil.readAll()).count(sida), 2);
 }
 
 }  // namespace
