@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace matvarda {
 namespace {
@@ -107,7 +108,7 @@ QWidget* TFormGramTotal::SkapaDiagram() {
 void TFormGramTotal::FyllVal() {
     const QVector<int> val = Kallval(t_.Urval);
     if (val == val_) return;
-    const int valt = val_.isEmpty() ? Vikt : Valt();
+    const int valt = val_.isEmpty() ? ViktVal : Valt();
     val_ = val;
     const QSignalBlocker tyst(ListBoxNv);
     ListBoxNv->clear();
@@ -117,7 +118,7 @@ void TFormGramTotal::FyllVal() {
 
 int TFormGramTotal::Valt() const {
     const int rad = ListBoxNv->currentRow();
-    return rad >= 0 && rad < val_.size() ? val_[rad] : Vikt;
+    return rad >= 0 && rad < val_.size() ? val_[rad] : ViktVal;
 }
 
 void TFormGramTotal::VisaNaringskallor() {

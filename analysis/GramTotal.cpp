@@ -23,7 +23,7 @@ struct TKalla {
 class TKalltabell {
 public:
     void LaggTill(const TMaltidsrad& rad, int val) {
-        const float mangd = val == Vikt ? rad.Gram : rad.Naring[val - ForstaNaringsnummer] * 0.01f * rad.Gram;
+        const float mangd = val == ViktVal ? rad.Gram : rad.Naring[val - ForstaNaringsnummer] * 0.01f * rad.Gram;
         auto plats = index_.constFind(rad.Livsmedel);
         if (plats == index_.cend()) {
             plats = index_.insert(rad.Livsmedel, static_cast<int>(kallor_.size()));
@@ -66,39 +66,39 @@ struct TKallrad {
 };
 
 TKallrad Kallrad(const TKalla& kalla, int val, const TNaringskatalog& katalog) {
-    const int decimaler = val == Vikt ? 0 : katalog.Decimaler[val];
+    const int decimaler = val == ViktVal ? 0 : katalog.Decimaler[val];
     const QString mangd = QString::number(kalla.Mangd, 'f', decimaler).rightJustified(6, ' ');
     const QString mitt =
-        val == Vikt ? QString() : QStringLiteral(" (") + QString::number(kalla.Gram, 'f', decimaler) + QStringLiteral("g) ");
+        val == ViktVal ? QString() : QStringLiteral(" (") + QString::number(kalla.Gram, 'f', decimaler) + QStringLiteral("g) ");
     return {mangd + ';' + kalla.Livsmedel + '@' + mitt + '#', mangd, kalla.Livsmedel, mitt};
 }
 
 }  // namespace
 
 QVector<int> Kallval(const TUrval& urval) {
-    QVector<int> val{Vikt};
+    QVector<int> val{ViktVal};
     for (int n = ForstaNaringsnummer; n <= SistaNaringsnummer; ++n)
         if (urval.Valda[n]) val << n;
     return val;
 }
 
 QString Kallvalstext(const TNaringskatalog& katalog, int val) {
-    return val == Vikt ? QStringLiteral("Vikt") : katalog.NamnEnhet[val];
+    return val == ViktVal ? QStringLiteral("Vikt") : katalog.NamnEnhet[val];
 }
 
 QString Kallrubrik(const TNaringskatalog& katalog, int val) {
-    return val == Vikt ? QStringLiteral("Livsmedelsvikt") : katalog.NamnEnhet[val];
+    return val == ViktVal ? QStringLiteral("Livsmedelsvikt") : katalog.NamnEnhet[val];
 }
 
 TSerie Naringskallor(const TTillstand& t, int val, bool allaDagar) {
-    if (val != Vikt && (val < ForstaNaringsnummer || val > SistaNaringsnummer)) return {};
+    if (val != ViktVal && (val < ForstaNaringsnummer || val > SistaNaringsnummer)) return {};
     const TKalltabell tabell = Kalltabell(t, val, allaDagar);
     std::vector<TKallrad> rader;
     for (const TKalla& kalla : tabell.Kallor())
         if (kalla.Mangd > MinstaMangd) rader.push_back(Kallrad(kalla, val, t.Katalog));
     std::sort(rader.begin(), rader.end(),
               [](const TKallrad& a, const TKallrad& b) { return JamforSvenskt(a.Rad, b.Rad) > 0; });
-    const QString enhet = val == Vikt ? QString() : t.Katalog.Enhetsnamn[val];
+    const QString enhet = val == ViktVal ? QString() : t.Katalog.Enhetsnamn[val];
     TSerie staplar;
     int nummer = 1;
     for (const TKallrad& rad : rader)

@@ -11,7 +11,7 @@
 namespace matvarda {
 
 // The choice "Vikt" (grams eaten) instead of a nutrient number.
-constexpr int Vikt = 0;
+constexpr int ViktVal = 0;
 
 inline const QString KallorStartrubrik = QStringLiteral("Varifrån kommer näringen.");
 

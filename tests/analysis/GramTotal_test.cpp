@@ -58,7 +58,7 @@ TEST_F(GramTotalTest, SammaLivsmedelIFleraMaltiderBlirEnStapel) {
 TEST_F(GramTotalTest, ViktVisarGrammenUtanDecimalerOchNamnetsForsta25Tecken) {
     Ata(0, 0, 1, "Abcdefghijklmnopqrstuvwxyzåäö", 250, {{EnergiKj, 100}});
     Ata(0, 0, 2, "Te", 0.1f, {{EnergiKj, 100}});  // 0.1 g is left out
-    const TSerie staplar = Kallor(Vikt, false);
+    const TSerie staplar = Kallor(ViktVal, false);
     ASSERT_EQ(staplar.size(), 1);
     EXPECT_EQ(staplar[0].Varde, 250);
     EXPECT_EQ(staplar[0].Etikett, "Abcdefghijklmnopqrstuvwxy   250");
@@ -70,7 +70,7 @@ TEST_F(GramTotalTest, MaltidMedHogst01KjHoppasOver) {
     Ata(0, 0, 1, "Vatten", 300, {});
     Ata(0, 1, 1, "Buljong", 100, {{EnergiKj, 0.1}});
     Ata(0, 2, 1, "Saft", 100, {{EnergiKj, 0.11}});
-    EXPECT_EQ(Etiketter(Kallor(Vikt, false)), QStringList({"Saft   100"}));
+    EXPECT_EQ(Etiketter(Kallor(ViktVal, false)), QStringList({"Saft   100"}));
 }
 
 TEST_F(GramTotalTest, LikaMangdIOmvandNamnordningOchDagarnasSumma) {
@@ -88,10 +88,10 @@ TEST_F(GramTotalTest, LikaMangdIOmvandNamnordningOchDagarnasSumma) {
 TEST_F(GramTotalTest, ValenArViktOchDeValdaNaringsamnena) {
     t->Urval.Valda[ProteinNr] = true;
     t->Urval.Valda[65] = true;
-    EXPECT_EQ(Kallval(t->Urval), QVector<int>({Vikt, ProteinNr, 65}));
-    EXPECT_EQ(Kallvalstext(t->Katalog, Vikt), "Vikt");
+    EXPECT_EQ(Kallval(t->Urval), QVector<int>({ViktVal, ProteinNr, 65}));
+    EXPECT_EQ(Kallvalstext(t->Katalog, ViktVal), "Vikt");
     EXPECT_EQ(Kallvalstext(t->Katalog, ProteinNr), "Protein g");
-    EXPECT_EQ(Kallrubrik(t->Katalog, Vikt), "Livsmedelsvikt");
+    EXPECT_EQ(Kallrubrik(t->Katalog, ViktVal), "Livsmedelsvikt");
     EXPECT_EQ(Kallrubrik(t->Katalog, ProteinNr), "Protein g");
 }
 
