@@ -6,6 +6,7 @@
 #include "core/Aktiviteter.h"
 #include "core/Resultat.h"
 #include "core/Berakning.h"
+#include "core/Infotexter.h"
 #include "core/Livsmedel.h"
 #include "core/Naringsamnen.h"
 
@@ -78,6 +79,7 @@ struct TTillstand {
     // The food-group window's box: searches leave out foods outside the
     // raw-material groups.
     bool EndastRavarugrupper = false;
+    TInfotexter Infotexter;
     TResultat Resultat;
 };
 

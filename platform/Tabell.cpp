@@ -336,6 +336,30 @@ QVariant Tabell::Varde(int position) const {
     return fraga_.value(position + 1);
 }
 
+QList<QVariantList> Tabell::LasFalt(const QList<int>& positioner) {
+    KravOppen();
+    QStringList kolumner;
+    for (const int p : positioner) {
+        if (p < 0 || p >= AntalFalt())
+            throw Tabellfel(QStringLiteral("Fält nr %1 finns inte i %2").arg(p).arg(namn_));
+        kolumner << Citerat(faltnamn_[p]);
+    }
+    const QString filter = Filtervillkor();
+    QSqlQuery fraga(Databas());
+    fraga.setForwardOnly(true);
+    Kor(fraga, QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+                   .arg(kolumner.join(", "), Citerat(namn_),
+                        filter.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter, Ordning()));
+    QList<QVariantList> rader;
+    while (fraga.next()) {
+        QVariantList rad;
+        rad.reserve(positioner.size());
+        for (int i = 0; i < positioner.size(); ++i) rad << fraga.value(i);
+        rader << std::move(rad);
+    }
+    return rader;
+}
+
 QString Tabell::Text(const QString& falt) const { return Text(KravFalt(falt)); }
 
 QString Tabell::Text(int position) const {

@@ -76,6 +76,10 @@ public:
     double Flyttal(const QString& falt) const;
     double Flyttal(int position) const;
     QVariant Varde(int position) const;
+    // The fields at the positions of every visible row, in index order,
+    // without moving the cursor: far less to read than a walk when only a
+    // few fields are wanted.
+    QList<QVariantList> LasFalt(const QList<int>& positioner);
 
     // Edit, set, post: the current row is stored at once on post.
     void Redigera();

@@ -1,5 +1,6 @@
 #include "print/FormUt.h"
 
+#include "platform/QtTextrader.h"
 #include "platform/QtTypsnitt.h"
 
 #include <QGuiApplication>
@@ -68,11 +69,7 @@ void TFormUt::VisaUtskrift(const QStringList& rader) {
     FokuseraText();
 }
 
-QStringList TFormUt::Rader() const {
-    const QString text = Memo1->toPlainText();
-    if (text.isEmpty()) return {};
-    return text.split(QChar::LineFeed);
-}
+QStringList TFormUt::Rader() const { return Textrader(*Memo1); }
 
 void TFormUt::UtskriftButtonClick() { Skrivartext.SkrivUt(dialoger_, Rader()); }
 

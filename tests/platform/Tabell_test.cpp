@@ -87,6 +87,21 @@ TEST_F(TabellTest, AndringSparasDirektOchFinnsKvarEfterOmoppning) {
     EXPECT_EQ(tabell.Text("kgpris"), "22,90");
 }
 
+TEST_F(TabellTest, LasFaltGerFaltenIIndexordningOchLamnarMarkoren) {
+    ASSERT_TRUE(tabell.HittaNyckel(QString("2002")));
+    tabell.ValjIndex("livsmedel");
+    const QList<QVariantList> rader = tabell.LasFalt({1, 14, 2});
+    ASSERT_EQ(rader.size(), 6);
+    EXPECT_EQ(rader[0], QVariantList({"apelsin", 200.0, 150.0}));
+    EXPECT_EQ(rader[5][0], "Öl, starköl");
+    EXPECT_TRUE(rader[2][1].isNull());  // zucchini has no energy value
+    EXPECT_EQ(tabell.Text("Kod"), "2002");
+    EXPECT_THROW(tabell.LasFalt({1, 99}), Tabellfel);
+    tabell.SattFilter("Enhet1 IS NOT NULL");
+    tabell.Filtrera(true);
+    EXPECT_TRUE(tabell.LasFalt({0}).isEmpty());
+}
+
 TEST_F(TabellTest, FiltretVisarBaraRaderMedVarde) {
     tabell.SattFilter("kgpris IS NOT NULL");
     tabell.Filtrera(true);
