@@ -1,6 +1,6 @@
 #include "analysis/FormInfotext.h"
 
-#include "admin/Losenord.h"
+#include "core/Losenord.h"
 #include "core/Tillstand.h"
 #include "platform/QtTextrader.h"
 

@@ -4,7 +4,7 @@
 // each with the stored advice of its level, in a text the user may edit and
 // print.
 
-#include "calc/Resultat.h"
+#include "core/Resultat.h"
 #include "core/Infotexter.h"
 #include "platform/Dialoger.h"
 #include "print/QtSkrivartext.h"

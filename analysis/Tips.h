@@ -3,7 +3,7 @@
 // The advice on one day's eating: for eight nutrient groups the day's amount
 // and share of the need, and the stored texts of the level that share falls in.
 
-#include "calc/Resultat.h"
+#include "core/Resultat.h"
 #include "core/Infotexter.h"
 
 #include <QStringList>

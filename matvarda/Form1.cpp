@@ -348,6 +348,10 @@ QWidget* TForm1::SkapaBilddel() {
     text->setStyleSheet(QStringLiteral("color: red;"));
     text->setAlignment(Qt::AlignHCenter);
     lodrat->addWidget(text);
+    ButtonVarifran = Knapp(QStringLiteral("Varifrån kommer näringen?"), del);
+    ButtonGrupper = Knapp(QStringLiteral("Vilka grupper äter du av?"), del);
+    lodrat->addWidget(ButtonVarifran);
+    lodrat->addWidget(ButtonGrupper);
     return del;
 }
 

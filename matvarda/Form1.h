@@ -116,6 +116,8 @@ public:
     TDiagramyta* Diagram = nullptr;
     QPushButton* ButtonSiffror = nullptr;
     QPushButton* ButtonSalt = nullptr;
+    QPushButton* ButtonVarifran = nullptr;
+    QPushButton* ButtonGrupper = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* handelse) override;

@@ -22,8 +22,13 @@ class Tformnvval;
 class TFormAktskapa;
 class TFormAktiv;
 class TFormUt;
+class TFormTips;
+class TFormInfotext;
+class TFormToppen;
+class TFormLivsmedelsgrupper;
 class TFormInst;
 class TFormSalt;
+class TFormGramTotal;
 class TFormsiffror;
 
 struct TProgram {
@@ -47,9 +52,14 @@ struct TProgram {
     Tformnvval* Formnvval = nullptr;
     TFormAktskapa* FormAktskapa = nullptr;
     TFormAktiv* FormAktiv = nullptr;
+    TFormTips* FormTips = nullptr;
+    TFormInfotext* FormInfotext = nullptr;
+    TFormToppen* FormToppen = nullptr;
     TFormUt* FormUt = nullptr;
+    TFormLivsmedelsgrupper* FormLivsmedelsgrupper = nullptr;
     TFormInst* FormInst = nullptr;
     TFormSalt* FormSalt = nullptr;
+    TFormGramTotal* FormGramTotal = nullptr;
     TFormsiffror* Formsiffror = nullptr;
 };
 

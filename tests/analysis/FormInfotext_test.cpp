@@ -1,6 +1,6 @@
 #include "analysis/FormInfotext.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "platform/SkriptadeDialoger.h"
 #include "stod/Fixtur.h"
 

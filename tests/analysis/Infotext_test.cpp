@@ -1,6 +1,6 @@
 #include "analysis/Infotext.h"
 
-#include "core/Textfil.h"
+#include "platform/Textfil.h"
 #include "stod/Fixtur.h"
 
 #include <QDir>

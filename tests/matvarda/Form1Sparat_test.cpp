@@ -35,7 +35,7 @@ TEST_F(Form1SparatTest, MenynsPosterSpararOchHamtarMedRubrik) {
         if (!atgard->isSeparator()) poster << atgard->text();
     EXPECT_EQ(poster, QStringList({"Ny beräkning", "Hämta beräkning", "Spara Beräkning", "Kopiera denna måltid",
                                    "Klistra in måltid", "Hämta ett recept", "Spara denna måltid som recept",
-                                   "Inställningar", "Radera beräkningar"}));
+                                   "Inställningar", "Radera beräkningar", "Tipstexter"}));
     EXPECT_TRUE(Atgard("Spara Beräkning")->shortcut().isEmpty());
 
     form->ValjMaltid(2);
