@@ -4,6 +4,8 @@
 #include "core/Textfil.h"
 
 #include <QFileInfo>
+#include <cmath>
+#include <limits>
 #include <utility>
 
 namespace matvarda {
@@ -79,7 +81,9 @@ float TextTillTal(const QString& text) {
             return 0.0f;
     bool ok = false;
     const double varde = tal.toDouble(&ok);
-    return ok ? static_cast<float>(varde) : 0.0f;
+    // A number beyond the range of a single is as unreadable as letters.
+    if (!ok || std::fabs(varde) > std::numeric_limits<float>::max()) return 0.0f;
+    return static_cast<float>(varde);
 }
 
 QString VisaVarde(double varde, int nummer, const TNaringskatalog& katalog) {
