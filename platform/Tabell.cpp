@@ -334,9 +334,10 @@ QString Tabell::Text(const QString& falt) const { return Text(KravFalt(falt)); }
 QString Tabell::Text(int position) const {
     const QVariant varde = Varde(position);
     if (varde.isNull()) return {};
-    // Numbers read as text follow the system's decimal separator.
+    // Numbers read as text follow the system's decimal separator (the
+    // default locale, which is the system's unless a test sets another).
     if (falttyper_[position] == Falttyp::Flyttal) {
-        QLocale lokal = QLocale::system();
+        QLocale lokal;
         lokal.setNumberOptions(QLocale::OmitGroupSeparator);
         return lokal.toString(varde.toDouble(), 'g', QLocale::FloatingPointShortest);
     }

@@ -142,6 +142,7 @@ TEST(SvenskOrdning, BokstavernaAAOEfterZOchSkiftlägetSpelarIngenRoll) {
     EXPECT_LT(JamforSvenskt("Ål", "äpple"), 0);
     EXPECT_LT(JamforSvenskt("ÄPPLE", "öl"), 0);
     EXPECT_LT(JamforSvenskt("apelsin", "Banan"), 0);
+    EXPECT_LT(JamforSvenskt("abborre", "Apelsin"), 0);
     EXPECT_LT(JamforSvenskt("Crème", "creme fraiche"), 0);
     EXPECT_LT(JamforSvenskt("ost", "ostkaka"), 0);
     EXPECT_NE(JamforSvenskt("Ost", "ost"), 0);
