@@ -372,7 +372,7 @@ bool Tabell::HittaNyckel(const QVariant& nyckel) {
     const int position = Faltposition(primarnyckel_);
     const bool heltal = falttyper_[position] == Falttyp::Heltal;
     const QVariant varde = heltal ? QVariant(nyckel.toLongLong()) : QVariant(nyckel.toString());
-    auto tidigare = std::exchange(rader_, {});
+    const QVector<QVariantList> tidigare = rader_;
     const qsizetype tidigarePlats = plats_;
     const bool tidigareMer = merEfterSidan_;
     KorFraga(Citerat(primarnyckel_) + QStringLiteral(" >= ?"), {varde}, {primarnyckel_}, 1);
@@ -381,7 +381,7 @@ bool Tabell::HittaNyckel(const QVariant& nyckel) {
         return true;
     }
     // No match: the cursor stays where it was.
-    rader_ = std::move(tidigare);
+    rader_ = tidigare;
     plats_ = tidigarePlats;
     merEfterSidan_ = tidigareMer;
     return false;
