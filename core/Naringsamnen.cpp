@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <cmath>
+#include <limits>
 #include <utility>
 
 namespace matvarda {
@@ -80,7 +82,9 @@ float TextTillTal(const QString& text) {
             return 0.0f;
     bool ok = false;
     const double varde = tal.toDouble(&ok);
-    return ok ? static_cast<float>(varde) : 0.0f;
+    // A number beyond the range of a single is as unreadable as letters.
+    if (!ok || std::fabs(varde) > std::numeric_limits<float>::max()) return 0.0f;
+    return static_cast<float>(varde);
 }
 
 QString VisaVarde(double varde, int nummer, const TNaringskatalog& katalog) {

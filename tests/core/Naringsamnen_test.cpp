@@ -15,7 +15,7 @@ TEST(TextTillTal, LaserDecimalkommaOchGer0ForAlltAnnat) {
         float varde;
     } fall[] = {{"  12,5", 12.5f}, {"12.5", 12.5f}, {"1,5,0", 0.0f}, {"", 0.0f}, {"12 ", 0.0f},
                 {"abc", 0.0f},     {"-3,25", -3.25f}, {"1e2", 100.0f}, {"inf", 0.0f}, {"0x10", 0.0f},
-                {",5", 0.5f},      {"-", 0.0f}};
+                {",5", 0.5f},      {"-", 0.0f},       {"1e39", 0.0f},  {"-1e39", 0.0f},  {"3,4e38", 3.4e38f}};
     for (const auto& f : fall) EXPECT_FLOAT_EQ(TextTillTal(QString::fromUtf8(f.text)), f.varde) << f.text;
 }
 
