@@ -64,7 +64,7 @@ struct TProgram {
 };
 
 // Creates the windows in their order, each running its start-up work before
-// the next is created, then the menu. Throws Startfel when the start cannot
+// the next is created, then the menu. Throws Fel when the start cannot
 // go on.
 void SkapaFonstren(TProgram& program);
 

@@ -1,4 +1,4 @@
-#include "core/Startfel.h"
+#include "platform/Fel.h"
 #include "matvarda/Form1.h"
 #include "matvarda/FormProgram.h"
 #include "platform/QtApplikation.h"
@@ -17,10 +17,7 @@ int main(int argc, char* argv[]) {
     // half-started.
     try {
         matvarda::SkapaFonstren(program);
-    } catch (const matvarda::Startfel& fel) {
-        dialoger.Meddelande(fel.Meddelande());
-        return 1;
-    } catch (const matvarda::Tabellfel& fel) {
+    } catch (const matvarda::Fel& fel) {
         dialoger.Meddelande(fel.Meddelande());
         return 1;
     }
