@@ -110,7 +110,8 @@ private:
         Huvud(avsnitt.Rubrik);
         for (int rad = avsnitt.ForstaRad; rad < avsnitt.ForstaRad + avsnitt.AntalRader; ++rad) {
             Plats(Radhojd);
-            Detalj(rapport_.Rapportbuffert[rad].del1);
+            // Row 0 holds the field names and shows as an empty line.
+            if (rad > 0) Detalj(rapport_.Rapportbuffert[rad].del1);
             y_ += Radhojd;
         }
         if (!val_.Cirkeldiagram) return;
