@@ -31,13 +31,17 @@ const std::array<QString, AntalMaltider> Maltidsnamn9{QStringLiteral("Frukost  "
 
 QString Dagnamn(int dag) { return QStringLiteral("Dag %1").arg(dag + 1); }
 
-// Digits of x with `decimaler` decimals and "."; halves round away from zero.
-// Written into a buffer, so a full week's 41,000 numbers allocate nothing.
+// Digits of x with `decimaler` decimals and "."; halves round away from
+// zero. -1 when x is too large for the buffer, or not a number.
 int Fastpunkt(char16_t* ut, double x, int decimaler) {
     static constexpr double Tiopotens[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    const double skalat = std::round(std::abs(x) * Tiopotens[decimaler]);
+    const double skalat = std::abs(x) * Tiopotens[decimaler];
     if (!(skalat < 1e15)) return -1;
+    // Below 2^52 the fraction is exact, so this is the rounding, without
+    // a call for every number.
     auto heltal = static_cast<std::uint64_t>(skalat);
+    if (skalat - static_cast<double>(heltal) >= 0.5) ++heltal;
+    const bool negativ = x < 0 && heltal != 0;
     char16_t baklanges[24];
     int antal = 0;
     do {
@@ -45,7 +49,7 @@ int Fastpunkt(char16_t* ut, double x, int decimaler) {
         heltal /= 10;
     } while (heltal != 0 || antal <= decimaler);
     int langd = 0;
-    if (x < 0 && skalat != 0) ut[langd++] = u'-';
+    if (negativ) ut[langd++] = u'-';
     for (int i = antal - 1; i >= 0; --i) {
         ut[langd++] = baklanges[i];
         if (i == decimaler && decimaler > 0) ut[langd++] = u'.';
@@ -53,31 +57,64 @@ int Fastpunkt(char16_t* ut, double x, int decimaler) {
     return langd;
 }
 
-// F(x, w, d): right-aligned in at least `bredd` characters.
-void LaggTillTal(QString& rad, double x, int bredd, int decimaler) {
-    decimaler = std::clamp(decimaler, 0, 9);
-    char16_t siffror[40];
-    const int langd = Fastpunkt(siffror, x, decimaler);
-    if (langd < 0) {  // too large for the buffer, or not a number
-        rad += QString::number(x, 'f', decimaler).rightJustified(bredd, u' ');
-        return;
+// A line being written. One buffer serves every line of a report, so a
+// line costs one allocation however many numbers it holds: a full week
+// formats some 41,000.
+class TRad {
+public:
+    TRad& operator<<(QStringView text) {
+        text_.append(text.utf16(), static_cast<std::size_t>(text.size()));
+        return *this;
     }
-    for (int i = langd; i < bredd; ++i) rad += u' ';
-    rad.append(reinterpret_cast<const QChar*>(siffror), langd);
-}
+    TRad& operator<<(char16_t tecken) {
+        text_.push_back(tecken);
+        return *this;
+    }
+
+    // pad: spaces up to `bredd` characters.
+    TRad& Fyll(int bredd) {
+        if (text_.size() < static_cast<std::size_t>(bredd)) text_.resize(static_cast<std::size_t>(bredd), u' ');
+        return *this;
+    }
+
+    // F(x, w, d): right-aligned in at least `bredd` characters.
+    TRad& Tal(double x, int bredd, int decimaler) {
+        decimaler = std::clamp(decimaler, 0, 9);
+        char16_t siffror[40];
+        const int langd = Fastpunkt(siffror, x, decimaler);
+        if (langd < 0) return *this << QString::number(x, 'f', decimaler).rightJustified(bredd, u' ');
+        Mellanslag(bredd - langd);
+        text_.append(siffror, static_cast<std::size_t>(langd));
+        return *this;
+    }
+
+    // col7: right-aligned in seven; a longer text is written whole.
+    TRad& Kolumn(QStringView text) {
+        Mellanslag(Kolumnbredd - static_cast<int>(text.size()));
+        return *this << text;
+    }
+
+    TRad& Mellanslag(int antal) {
+        if (antal > 0) text_.append(static_cast<std::size_t>(antal), u' ');
+        return *this;
+    }
+
+    int Langd() const { return static_cast<int>(text_.size()); }
+
+    // The line written, leaving the buffer empty for the next.
+    QString Ta() {
+        QString rad(reinterpret_cast<const QChar*>(text_.data()), static_cast<qsizetype>(text_.size()));
+        text_.clear();
+        return rad;
+    }
+
+private:
+    std::u16string text_;
+};
 
 QString Tal(double x, int bredd, int decimaler) {
-    QString text;
-    LaggTillTal(text, x, bredd, decimaler);
-    return text;
-}
-
-QString Fyll(const QString& text, int bredd) { return text.leftJustified(bredd, u' '); }
-
-// col7: right-aligned in seven; a longer text is written whole.
-void LaggTillKolumn(QString& rad, const QString& text) {
-    for (qsizetype i = text.size(); i < Kolumnbredd; ++i) rad += u' ';
-    rad += text;
+    TRad rad;
+    return rad.Tal(x, bredd, decimaler).Ta();
 }
 
 // Units of a portion, none below 0.9 g a portion.
@@ -195,17 +232,20 @@ private:
         }
     }
 
-    QString Radborjan(int grupp, const QString& etikett) const {
-        QString rad = grupp == 0 ? Fyll(etikett, Etikettbredd) : QString(Etikettbredd, u' ');
-        rad.reserve(Etikettbredd + PerRad * Kolumnbredd);
-        return rad;
+    // The label padded to the label area, or the area empty on the
+    // continuation lines.
+    TRad& Radborjan(std::size_t grupp, QStringView etikett) {
+        if (grupp == 0) rad_ << etikett;
+        return rad_.Fyll(Etikettbredd);
     }
+
+    void SkrivRad() { Skriv(rad_.Ta()); }
 
     void Kolumnrubrik(const QString& etikett) {
         for (std::size_t g = 0; g < summagrupper_.size(); ++g) {
-            QString rad = Radborjan(static_cast<int>(g), etikett);
-            for (int i = summagrupper_[g].first; i < summagrupper_[g].second; ++i) LaggTillKolumn(rad, valda_[i].Kortnamn);
-            Skriv(std::move(rad));
+            Radborjan(g, etikett);
+            for (int i = summagrupper_[g].first; i < summagrupper_[g].second; ++i) rad_.Kolumn(valda_[i].Kortnamn);
+            SkrivRad();
         }
         Skriv({});
     }
@@ -213,72 +253,67 @@ private:
     void Summablock(const QString& etikett, const QString& prisetikett, float pris, const TNaringsvarden& v) {
         const QString forsta = val_.Pris ? prisetikett + Tal(pris, 0, 2) + QStringLiteral(" kr") : etikett;
         for (std::size_t g = 0; g < summagrupper_.size(); ++g) {
-            QString rad = Radborjan(static_cast<int>(g), forsta);
+            Radborjan(g, forsta);
             for (int i = summagrupper_[g].first; i < summagrupper_[g].second; ++i)
-                LaggTillTal(rad, v[valda_[i].Index], Kolumnbredd, valda_[i].Decimaler);
-            Skriv(std::move(rad));
+                rad_.Tal(v[valda_[i].Index], Kolumnbredd, valda_[i].Decimaler);
+            SkrivRad();
         }
         Skriv({});
     }
 
     // The food's amounts of the chosen nutrients from `fran` up to `till`.
-    void Radvarden(QString& rad, const TMaltidsrad& mat, int fran, int till) const {
+    void Radvarden(const TMaltidsrad& mat, int fran, int till) {
         const double gram = mat.Gram;
         for (int i = fran; i < till; ++i) {
             const float per100 = mat.Naring[valda_[i].Index];
-            if (per100 < -0.1f) rad += QStringLiteral("      -");
-            else LaggTillTal(rad, per100 * gram / 100, Kolumnbredd, valda_[i].Decimaler);
+            if (per100 < -0.1f) rad_ << u"      -";
+            else rad_.Tal(per100 * gram / 100, Kolumnbredd, valda_[i].Decimaler);
         }
+        SkrivRad();
     }
 
     // Six values on the name line, six on the amount line, then six a line
     // while any are left.
     void Livsmedelsblock(const TMaltidsrad& mat) {
         const int antal = static_cast<int>(valda_.size());
-        QString forsta = Fyll(mat.Livsmedel.left(Etikettbredd), Etikettbredd);
-        Radvarden(forsta, mat, 0, std::min(PerRad, antal));
-        Skriv(std::move(forsta));
-        QString andra = Fyll(Mangdtext(mat), Etikettbredd);
-        Radvarden(andra, mat, std::min(PerRad, antal), std::min(2 * PerRad, antal));
-        Skriv(std::move(andra));
+        (rad_ << QStringView(mat.Livsmedel).left(Etikettbredd)).Fyll(Etikettbredd);
+        Radvarden(mat, 0, std::min(PerRad, antal));
+        Mangdtext(mat).Fyll(Etikettbredd);
+        Radvarden(mat, std::min(PerRad, antal), std::min(2 * PerRad, antal));
         for (int fran = 2 * PerRad; fran < antal; fran += PerRad) {
-            QString rad(Etikettbredd, u' ');
-            Radvarden(rad, mat, fran, std::min(fran + PerRad, antal));
-            Skriv(std::move(rad));
+            rad_.Fyll(Etikettbredd);
+            Radvarden(mat, fran, std::min(fran + PerRad, antal));
         }
         Skriv({});
     }
 
     // "1.00 glas = 200 gram"; with prices only the grams, then the price.
-    QString Mangdtext(const TMaltidsrad& mat) const {
+    TRad& Mangdtext(const TMaltidsrad& mat) {
         const double antal = val_.Pris ? 0.0 : Antal(mat);
-        QString text;
-        if (antal > 0.01) text = Tal(antal, 0, 2) + u' ' + mat.Enhet + QStringLiteral(" = ");
-        text += Tal(mat.Gram, 0, 0) + QStringLiteral(" gram");
-        if (!val_.Pris || !HarPris(mat)) return text;
-        return Fyll(text, Prisbredd) + Kronor(Radpris(mat)) + QStringLiteral(" kr   (") + Kronor(mat.Kgpris) +
-               QStringLiteral(" kr/kg)");
+        if (antal > 0.01) rad_.Tal(antal, 0, 2) << u' ' << mat.Enhet << u" = ";
+        rad_.Tal(mat.Gram, 0, 0) << u" gram";
+        if (!val_.Pris || !HarPris(mat)) return rad_;
+        return rad_.Fyll(Prisbredd) << Kronor(Radpris(mat)) << u" kr   (" << Kronor(mat.Kgpris) << u" kr/kg)";
     }
 
     void Maltidslista(int d, int m) {
-        const TMaltid& maltid = t_.Dagbok.Berakning[d][m];
         Skriv(val_.Pris ? ListrubrikMedPris : Listrubrik);
         Skriv({});
         for (int k = 1; k < AntalPlatser; ++k) {
-            const TMaltidsrad& mat = maltid[k];
+            const TMaltidsrad& mat = t_.Dagbok.Berakning[d][m][k];
             if (ArTom(mat)) continue;
-            QString rad = Fyll(mat.Livsmedel.left(Etikettbredd), Etikettbredd);
+            (rad_ << QStringView(mat.Livsmedel).left(Etikettbredd)).Fyll(Etikettbredd);
             if (val_.Pris) {
-                LaggTillTal(rad, mat.Gram, 6, 0);
-                if (HarPris(mat))
-                    rad += QStringLiteral("      ") + Kronor(Radpris(mat)) + QStringLiteral("      ") + Kronor(mat.Kgpris);
+                rad_.Tal(mat.Gram, 6, 0);
+                if (HarPris(mat)) rad_ << u"      " << Kronor(Radpris(mat)) << u"      " << Kronor(mat.Kgpris);
             } else {
                 const double antal = Antal(mat);
-                LaggTillTal(rad, antal, 5, 2);
-                rad += QStringLiteral("  ") + (antal > 0.01 ? Fyll(mat.Enhet, Enhetsbredd) : QString(Enhetsbredd, u' '));
-                LaggTillTal(rad, mat.Gram, 6, 0);
+                rad_.Tal(antal, 5, 2) << u"  ";
+                const int sort = rad_.Langd() + Enhetsbredd;
+                if (antal > 0.01) rad_ << mat.Enhet;
+                rad_.Fyll(sort).Tal(mat.Gram, 6, 0);
             }
-            Skriv(std::move(rad));
+            SkrivRad();
         }
         if (!val_.Pris) return;
         Skriv({});
@@ -290,12 +325,12 @@ private:
         for (int k = 1; k < AntalPlatser; ++k) {
             const TMaltidsrad& mat = t_.Dagbok.Berakning[d][m][k];
             if (mat.Livsmedel.isEmpty()) continue;
-            QString rad = Fyll(mat.Livsmedel, KomprimeratNamn).left(KomprimeratNamn);
-            LaggTillTal(rad, Antal(mat), 8, 1);
-            rad += QStringLiteral("  ") + Fyll(mat.Enhet, KomprimeradEnhet).left(KomprimeradEnhet);
-            LaggTillTal(rad, mat.Gram, 6, 0);
-            rad += QStringLiteral(" gram");
-            Skriv(std::move(rad));
+            (rad_ << QStringView(mat.Livsmedel).left(KomprimeratNamn)).Fyll(KomprimeratNamn);
+            rad_.Tal(Antal(mat), 8, 1) << u"  ";
+            const int enhet = rad_.Langd() + KomprimeradEnhet;
+            (rad_ << QStringView(mat.Enhet).left(KomprimeradEnhet)).Fyll(enhet);
+            rad_.Tal(mat.Gram, 6, 0) << u" gram";
+            SkrivRad();
         }
         vantandeBlankrad_ = true;
     }
@@ -319,32 +354,26 @@ private:
         Skriv({});
         const bool utanAndel = !(andel > 0.001f);
         for (const TValtAmne& amne : valda_) {
-            QString rad;
-            rad.reserve(48);
-            rad += Stapelmarke;
-            rad += amne.Kortnamn;
-            rad += u' ';
-            LaggTillTal(rad, v[amne.Index], 0, amne.Decimaler);
-            rad += u' ';
-            rad += amne.Enhet;
-            rad += QStringLiteral(" ?");
-            if (utanAndel) rad += u' ';
-            else LaggTillTal(rad, double(procent[amne.Index]) / andel, 0, 0);
-            rad += u'&';
-            if (utanAndel) rad += u' ';
-            else LaggTillTal(rad, double(t_.Behov.Dagsbehov[amne.Index]) * andel, 0, 0);
-            rad += u'@';
-            Skriv(std::move(rad));
+            rad_ << Stapelmarke.unicode() << amne.Kortnamn << u' ';
+            rad_.Tal(v[amne.Index], 0, amne.Decimaler) << u' ' << amne.Enhet << u" ?";
+            if (utanAndel) rad_ << u' ';
+            else rad_.Tal(double(procent[amne.Index]) / andel, 0, 0);
+            rad_ << u'&';
+            if (utanAndel) rad_ << u' ';
+            else rad_.Tal(double(t_.Behov.Dagsbehov[amne.Index]) * andel, 0, 0);
+            rad_ << u'@';
+            SkrivRad();
         }
     }
 
     void Energirad(const TEnergifordelning& e) {
         if (!val_.Fettsammansattning) return;
         InledandeBlankrad();
-        QString rad = QStringLiteral("Energifördelning: Protein ") + Tal(e.Prot, 3, 0) + QStringLiteral("%   Fett ") +
-                      Tal(e.Fett, 3, 0) + QStringLiteral("%     Kolhydrat ") + Tal(e.Kolh, 3, 0) + u'%';
-        if (e.Alko > 1) rad += QStringLiteral("     Alkohol ") + Tal(e.Alko, 3, 0) + u'%';
-        Skriv(std::move(rad));
+        (rad_ << u"Energifördelning: Protein ").Tal(e.Prot, 3, 0) << u"%   Fett ";
+        rad_.Tal(e.Fett, 3, 0) << u"%     Kolhydrat ";
+        rad_.Tal(e.Kolh, 3, 0) << u'%';
+        if (e.Alko > 1) (rad_ << u"     Alkohol ").Tal(e.Alko, 3, 0) << u'%';
+        SkrivRad();
     }
 
     const TTillstand& t_;
@@ -354,6 +383,7 @@ private:
     std::vector<TValtAmne> valda_;
     std::vector<std::pair<int, int>> summagrupper_;
     QString rubrik_;
+    TRad rad_;
     bool vantandeBlankrad_ = false;
 };
 

@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QtMath>
+#include <array>
+#include <optional>
 
 namespace matvarda {
 namespace {
@@ -46,13 +48,33 @@ QColor Farg(Rapportfarg farg) {
     }
 }
 
-void RitaText(QPainter& malare, const TTextpost& post) {
-    malare.setFont(Rapportfont(post.Typsnitt, malare));
-    malare.setPen(Qt::black);
-    // Wide enough never to wrap or clip, whatever the font's exact width.
-    QRectF ruta = post.Ruta;
-    ruta.setWidth(ruta.width() * 2 + 20);
-    malare.drawText(ruta, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, post.Text);
+// The fonts of one painter, each made once, and the one in use.
+class TTypsnitten {
+public:
+    explicit TTypsnitten(QPainter& malare) : malare_(malare) {}
+
+    void Anvand(Rapporttypsnitt typsnitt) {
+        const auto i = static_cast<std::size_t>(typsnitt);
+        if (!typsnitt_[i]) {
+            typsnitt_[i] = Rapportfont(typsnitt, malare_);
+            overkant_[i] = QFontMetricsF(*typsnitt_[i], malare_.device()).ascent();
+        }
+        if (aktuellt_ != i) malare_.setFont(*typsnitt_[i]);
+        aktuellt_ = i;
+    }
+    double Overkant() const { return overkant_[aktuellt_]; }
+
+private:
+    QPainter& malare_;
+    std::array<std::optional<QFont>, 3> typsnitt_;
+    std::array<double, 3> overkant_{};
+    std::size_t aktuellt_ = 3;
+};
+
+// Drawn from its baseline: no text layout for a line that never wraps.
+void RitaText(QPainter& malare, TTypsnitten& typsnitten, const TTextpost& post) {
+    typsnitten.Anvand(post.Typsnitt);
+    malare.drawText(QPointF(post.Ruta.x(), post.Ruta.y() + typsnitten.Overkant()), post.Text);
 }
 
 // A slice's mark: a short line out of the pie and the label in a framed box
@@ -125,7 +147,9 @@ void RitaSida(QPainter& malare, const TRapportsida& sida, double skala) {
     malare.scale(skala, skala);
     malare.setRenderHint(QPainter::Antialiasing);
     for (const TRutpost& ruta : sida.Rutor) malare.fillRect(ruta.Ruta, Farg(ruta.Farg));
-    for (const TTextpost& text : sida.Texter) RitaText(malare, text);
+    malare.setPen(Qt::black);
+    TTypsnitten typsnitten(malare);
+    for (const TTextpost& text : sida.Texter) RitaText(malare, typsnitten, text);
     for (const TCirkeldiagram& cirkel : sida.Cirklar) RitaCirkel(malare, cirkel);
     malare.restore();
 }
