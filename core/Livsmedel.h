@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Berakning.h"
 #include "platform/Tabell.h"
 
 #include <QString>
@@ -38,5 +39,9 @@ void OppnaLivsmedelstabeller(const QString& tabellmapp, TLivsmedelstabeller& tab
 
 // Puts fodtab100's cursor on the food with the code; false when missing.
 bool HamtaLivsmedel(Tabell& fodtab100, const QString& kod);
+
+// Fills the row from the food at the table's cursor, with one unit as the
+// amount.
+void FyllPlats(TMaltidsrad& rad, const QString& kod, const Tabell& tabell);
 
 }  // namespace matvarda

@@ -3,8 +3,10 @@
 // The program's shared values, grouped by what owns them. The running
 // program holds one; a test makes its own.
 
+#include "core/Aktiviteter.h"
 #include "core/Resultat.h"
 #include "core/Berakning.h"
+#include "core/Infotexter.h"
 #include "core/Livsmedel.h"
 #include "core/Naringsamnen.h"
 
@@ -67,6 +69,8 @@ struct TTillstand {
     TBehov Behov;
     TUrval Urval;
     TInstallningar Installningar;
+    TAktivitetskatalog Aktivitetskatalog;
+    TAktivitetslista Aktiviteter;
     // The main window's caption: the need's text after a new calculation,
     // the file's name after a save or an open. Shown by every refresh.
     QString Rubrik;
@@ -75,6 +79,7 @@ struct TTillstand {
     // The food-group window's box: searches leave out foods outside the
     // raw-material groups.
     bool EndastRavarugrupper = false;
+    TInfotexter Infotexter;
     TResultat Resultat;
 };
 

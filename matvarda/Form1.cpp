@@ -4,6 +4,8 @@
 #include "calc/RaknaOm.h"
 #include "core/Losenord.h"
 #include "core/Naringsamnen.h"
+#include "files/Recept.h"
+#include "files/Sparadberakning.h"
 #include "matvarda/FormBild.h"
 #include "matvarda/FormDiagram.h"
 #include "matvarda/FormTypfilter.h"
@@ -136,7 +138,10 @@ void TMaltidsgrid::dropEvent(QDropEvent* handelse) {
 }
 
 TForm1::TForm1(TTillstand& tillstand, TLivsmedelstabeller& tabeller, TOmgivning omgivning)
-    : t_(tillstand), tabeller_(tabeller), omgivning_(std::move(omgivning)) {
+    : t_(tillstand),
+      tabeller_(tabeller),
+      omgivning_(std::move(omgivning)),
+      normer_(omgivning_.Arbetsmapp, QStringLiteral("normer")) {
     setWindowTitle(QString());
     SkapaKontroller();
     SkapaSokgenvag();
@@ -343,6 +348,10 @@ QWidget* TForm1::SkapaBilddel() {
     text->setStyleSheet(QStringLiteral("color: red;"));
     text->setAlignment(Qt::AlignHCenter);
     lodrat->addWidget(text);
+    ButtonVarifran = Knapp(QStringLiteral("Varifrån kommer näringen?"), del);
+    ButtonGrupper = Knapp(QStringLiteral("Vilka grupper äter du av?"), del);
+    lodrat->addWidget(ButtonVarifran);
+    lodrat->addWidget(ButtonGrupper);
     return del;
 }
 
@@ -391,6 +400,7 @@ void TForm1::UppdateraDaglista() {
 }
 
 void TForm1::UppdateraMaltidsknappar() {
+    Maltidsknappar->button(t_.Dagbok.AktuellMaltid)->setChecked(true);
     for (int m = 0; m < AntalMaltider; ++m) {
         QAbstractButton* knapp = Maltidsknappar->button(m);
         QFont typsnitt = knapp->font();
@@ -563,14 +573,26 @@ void TForm1::KlistraInMaltid1Click() {
     RaknaOm();
 }
 
-bool TForm1::Spara() {
-    if (SparaBerakning) return SparaBerakning();
-    omgivning_.Dialogerna.Meddelande(QStringLiteral("Beräkningar kan ännu inte sparas i den här versionen av programmet."));
-    return false;
+bool TForm1::SparaBerkning1Click() {
+    const bool sparad = matvarda::SparaBerakning(t_, omgivning_.Dialogerna);
+    VisaRubrik();
+    return sparad;
 }
 
+void TForm1::Hmtaberkning1Click() {
+    if (matvarda::HamtaBerakning(t_, tabeller_, normer_, omgivning_.Dialogerna)) RaknaOm();
+}
+
+void TForm1::Sparadennamltidsomrecept1Click() { matvarda::SparaRecept(t_, omgivning_.Dialogerna); }
+
+void TForm1::Hmtaettrecept1Click() {
+    if (matvarda::HamtaRecept(t_, omgivning_.Dialogerna)) RaknaOm();
+}
+
+void TForm1::RaderaClick() { matvarda::RaderaBerakningar(t_.Start.Berakningsmapp, omgivning_.Dialogerna); }
+
 void TForm1::NyBerakning1Click() {
-    if (!matvarda::NyBerakning(t_.Dagbok, omgivning_.Dialogerna, [this] { return Spara(); })) return;
+    if (!matvarda::NyBerakning(t_.Dagbok, omgivning_.Dialogerna, [this] { return SparaBerkning1Click(); })) return;
     uppdaterar_ = true;
     Maltidsknappar->button(0)->setChecked(true);
     ComboBoxDag->setCurrentIndex(0);
@@ -585,7 +607,7 @@ bool TForm1::SparaFore(const QString& fraga) {
     const Svar svar = omgivning_.Dialogerna.FragaJaNejAvbryt(fraga);
     if (svar == Svar::Avbryt) return false;
     // A save that did not happen keeps the window open, so nothing is lost.
-    return svar == Svar::Nej || Spara();
+    return svar == Svar::Nej || SparaBerkning1Click();
 }
 
 void TForm1::closeEvent(QCloseEvent* handelse) {

@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QTableWidget>
-#include <functional>
 #include <optional>
 
 class QButtonGroup;
@@ -91,9 +90,12 @@ public:
     void KopieraMaltid1Click();
     void KlistraInMaltid1Click();
     void NyBerakning1Click();
-
-    // The save of the calculation; empty until the calculation file exists.
-    std::function<bool()> SparaBerakning;
+    void Hmtaberkning1Click();
+    // True when the calculation file was written.
+    bool SparaBerkning1Click();
+    void Hmtaettrecept1Click();
+    void Sparadennamltidsomrecept1Click();
+    void RaderaClick();
 
     // Controls named as the program's other windows and tests reach them.
     TMaltidsgrid* StringGridMaltid = nullptr;
@@ -114,6 +116,8 @@ public:
     TDiagramyta* Diagram = nullptr;
     QPushButton* ButtonSiffror = nullptr;
     QPushButton* ButtonSalt = nullptr;
+    QPushButton* ButtonVarifran = nullptr;
+    QPushButton* ButtonGrupper = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* handelse) override;
@@ -133,11 +137,13 @@ private:
     void FargaMaltidsknappar();
     // Asks to save a modified calculation; false when the user cancels.
     bool SparaFore(const QString& fraga);
-    bool Spara();
 
     TTillstand& t_;
     TLivsmedelstabeller& tabeller_;
     TOmgivning omgivning_;
+    // An opened calculation with an activity-based need takes the norm row
+    // of the person from here; opened at the first such opening.
+    Tabell normer_;
     QTimer* hogerklickTimer_ = nullptr;
     bool uppdaterar_ = false;
     TTypfilterindex typfilterindex_;

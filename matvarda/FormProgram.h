@@ -19,8 +19,16 @@ namespace matvarda {
 class TForm1;
 class TFormNorm;
 class Tformnvval;
+class TFormAktskapa;
+class TFormAktiv;
+class TFormUt;
+class TFormTips;
+class TFormInfotext;
+class TFormToppen;
+class TFormLivsmedelsgrupper;
 class TFormInst;
 class TFormSalt;
+class TFormGramTotal;
 class TFormsiffror;
 
 struct TProgram {
@@ -42,8 +50,16 @@ struct TProgram {
     std::unique_ptr<TForm1> Form1;
     TFormNorm* FormNorm = nullptr;
     Tformnvval* Formnvval = nullptr;
+    TFormAktskapa* FormAktskapa = nullptr;
+    TFormAktiv* FormAktiv = nullptr;
+    TFormTips* FormTips = nullptr;
+    TFormInfotext* FormInfotext = nullptr;
+    TFormToppen* FormToppen = nullptr;
+    TFormUt* FormUt = nullptr;
+    TFormLivsmedelsgrupper* FormLivsmedelsgrupper = nullptr;
     TFormInst* FormInst = nullptr;
     TFormSalt* FormSalt = nullptr;
+    TFormGramTotal* FormGramTotal = nullptr;
     TFormsiffror* Formsiffror = nullptr;
 };
 

@@ -10,24 +10,6 @@ namespace {
 
 const QString EjAndraKolumn = QStringLiteral("Du kan inte ändra i denna kolumn");
 
-void FyllPlats(TMaltidsrad& rad, const QString& kod, const Tabell& tabell) {
-    rad = TMaltidsrad{};
-    SattText(rad.Kod, kod, KodBredd);
-    SattText(rad.Livsmedel, tabell.Text(QStringLiteral("Livsmedel")), LivsmedelBredd);
-    SattText(rad.Enhet, tabell.Text(QStringLiteral("Enhet")), EnhetBredd);
-    rad.Portion = TextTillTal(tabell.Text(QStringLiteral("Portionsstorlek")));
-    rad.Gram = rad.Portion;
-    rad.Kgpris = TextTillTal(tabell.Text(QStringLiteral("kgpris")));
-    QString* enheter[] = {&rad.Enhet1, &rad.Enhet2, &rad.Enhet3, &rad.Enhet4};
-    float* vikter[] = {&rad.Port1, &rad.Port2, &rad.Port3, &rad.Port4};
-    for (int i = 0; i < 4; ++i) {
-        SattText(*enheter[i], tabell.Text(QStringLiteral("Enhet%1").arg(i + 1)), EnhetBredd);
-        *vikter[i] = TextTillTal(tabell.Text(QStringLiteral("port%1").arg(i + 1)));
-    }
-    for (int i = 0; i < AntalNaringsamnen; ++i)
-        rad.Naring[i] = static_cast<float>(tabell.Flyttal(ForstaNaringsfalt + i));
-}
-
 void SkrivPrisTillTabell(TTillstand& t, Tabell& fodtab100, Dialoger& dialoger, const QString& kod,
                          const QString& text) {
     try {

@@ -59,7 +59,7 @@ void QtDiagram::SkapaStaplar() {
     chart()->addAxis(kategoriaxel_, Qt::AlignLeft);
     staplar_->attachAxis(kategoriaxel_);
     vardeaxel_ = new QValueAxis;
-    vardeaxel_->setLabelFormat(QStringLiteral("%d"));
+    vardeaxel_->setLabelFormat(QStringLiteral("%g"));
     chart()->addAxis(vardeaxel_, Qt::AlignBottom);
     staplar_->attachAxis(vardeaxel_);
     chart()->setPlotAreaBackgroundBrush(Qt::white);
@@ -82,7 +82,24 @@ void QtDiagram::SattForklaring(bool synlig) { chart()->legend()->setVisible(synl
 
 void QtDiagram::SattVardeaxel(double min, double max) {
     if (!vardeaxel_) return;
+    fastVardeaxel_ = true;
+    vardeaxel_->setLabelFormat(QStringLiteral("%d"));
     vardeaxel_->setRange(min, max);
+}
+
+std::pair<double, double> QtDiagram::Vardeaxel() const {
+    if (!vardeaxel_) return {0, 0};
+    return {vardeaxel_->min(), vardeaxel_->max()};
+}
+
+void QtDiagram::SkalaVardeaxeln() {
+    std::vector<double> staplar(AntalKategorier(), 0.0);
+    for (const TSerie& serie : serier_)
+        for (int k = 0; k < serie.size(); ++k) staplar[k] += std::max(serie[k].Varde, 0.0);
+    const double langst = staplar.empty() ? 0.0 : *std::max_element(staplar.begin(), staplar.end());
+    if (vardeaxel_->min() == 0 && vardeaxel_->max() >= langst && vardeaxel_->max() < 2 * langst) return;
+    vardeaxel_->setRange(0, langst > 0 ? langst : 1);
+    vardeaxel_->applyNiceNumbers();
 }
 
 void QtDiagram::SattProcentformat(const QString& efterProcent) {
@@ -213,6 +230,7 @@ void QtDiagram::UppdateraStaplar() {
     QStringList kategorier = Sidkategorier(forsta, antal);
     std::reverse(kategorier.begin(), kategorier.end());
     if (kategoriaxel_->categories() != kategorier) kategoriaxel_->setCategories(kategorier);
+    if (!fastVardeaxel_) SkalaVardeaxeln();
 }
 
 bool QtDiagram::SammaStapelset(const std::vector<TStapelset>& onskade, int antal) const {

@@ -34,7 +34,10 @@ public:
     void SattRubrik(const QString& rubrik);
     QString Rubrik() const;
     void SattForklaring(bool synlig);
+    // A value axis that is never set follows the bars: from 0 to the
+    // longest stack of all pages, rounded up to a round number.
     void SattVardeaxel(double min, double max);
+    std::pair<double, double> Vardeaxel() const;
     // What follows the percent in a slice's mark: "%" or " %".
     void SattProcentformat(const QString& efterProcent);
 
@@ -92,6 +95,7 @@ private:
     void Synka();
     int AntalKategorier() const;
     void UppdateraStaplar();
+    void SkalaVardeaxeln();
     std::vector<TStapelset> OnskadeStapelset(int forsta, int antal) const;
     bool SammaStapelset(const std::vector<TStapelset>& onskade, int antal) const;
     void ErsattStapelvarden(const std::vector<TStapelset>& onskade);
@@ -105,6 +109,7 @@ private:
     int sida_ = 0;
     bool andrat_ = false;
     QString procentformat_ = QStringLiteral("%");
+    bool fastVardeaxel_ = false;
 
     QHorizontalStackedBarSeries* staplar_ = nullptr;
     QBarCategoryAxis* kategoriaxel_ = nullptr;

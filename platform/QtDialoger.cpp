@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace matvarda {
 namespace {
@@ -52,9 +54,23 @@ std::optional<QString> QtDialoger::OppnaFil(const QString& titel, const QString&
 std::optional<QString> QtDialoger::SparaFil(const QString& titel, const QString& mapp, const QString& filter,
                                             const QString& forvaltNamn) {
     const QString start = forvaltNamn.isEmpty() ? mapp : mapp + '/' + forvaltNamn;
-    const QString fil = QFileDialog::getSaveFileName(foralder_, titel, start, QtFilter(filter));
+    const QString fil = QFileDialog::getSaveFileName(foralder_, titel, start, QtFilter(filter), nullptr,
+                                                     QFileDialog::DontConfirmOverwrite);
     if (fil.isEmpty()) return std::nullopt;
     return fil;
+}
+
+bool QtDialoger::Skrivardialog(QPrinter& skrivare) {
+    QPrintDialog dialog(&skrivare, foralder_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialoger::Typsnittsdialog(QFont& typsnitt) {
+    bool ok = false;
+    const QFont valt = QFontDialog::getFont(&ok, typsnitt, foralder_, QStringLiteral("Typsnitt"),
+                                            QFontDialog::MonospacedFonts | QFontDialog::ScalableFonts);
+    if (ok) typsnitt = valt;
+    return ok;
 }
 
 }  // namespace matvarda

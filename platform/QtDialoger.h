@@ -6,7 +6,7 @@ class QWidget;
 
 namespace matvarda {
 
-// The program's dialogs: Qt's message, input and file dialogs.
+// The program's dialogs: Qt's message, input, file, print and font dialogs.
 class QtDialoger : public Dialoger {
 public:
     void SattForalder(QWidget* foralder) { foralder_ = foralder; }
@@ -18,6 +18,8 @@ public:
     std::optional<QString> OppnaFil(const QString& titel, const QString& mapp, const QString& filter) override;
     std::optional<QString> SparaFil(const QString& titel, const QString& mapp, const QString& filter,
                                     const QString& forvaltNamn) override;
+    bool Skrivardialog(QPrinter& skrivare) override;
+    bool Typsnittsdialog(QFont& typsnitt) override;
 
 private:
     QWidget* foralder_ = nullptr;

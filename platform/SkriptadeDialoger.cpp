@@ -49,4 +49,8 @@ std::optional<QString> SkriptadeDialoger::SparaFil(const QString& titel, const Q
     return TaText(titel);
 }
 
+bool SkriptadeDialoger::Skrivardialog(QPrinter&) { return TaSvar(QStringLiteral("Skrivare")) == Svar::Ja; }
+
+bool SkriptadeDialoger::Typsnittsdialog(QFont&) { return TaSvar(QStringLiteral("Typsnitt")) == Svar::Ja; }
+
 }  // namespace matvarda

@@ -21,7 +21,7 @@ public:
     void SvaraText(std::optional<QString> text) { svar_.push_back(std::move(text)); }
 
     // Every text shown: messages, questions, input titles and prompts, file
-    // dialog titles, in order.
+    // dialog titles, "Skrivare" and "Typsnitt" for those dialogs, in order.
     QStringList Visat;
     QStringList Meddelanden;
     int ObesvaradeSvar() const { return static_cast<int>(svar_.size()); }
@@ -33,6 +33,9 @@ public:
     std::optional<QString> OppnaFil(const QString& titel, const QString& mapp, const QString& filter) override;
     std::optional<QString> SparaFil(const QString& titel, const QString& mapp, const QString& filter,
                                     const QString& forvaltNamn) override;
+    // Answered with Svar::Ja for OK; the printer and the font stay as given.
+    bool Skrivardialog(QPrinter& skrivare) override;
+    bool Typsnittsdialog(QFont& typsnitt) override;
 
 private:
     Svar TaSvar(const QString& fraga);

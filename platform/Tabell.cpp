@@ -311,6 +311,13 @@ bool Tabell::HittaNyckel(const QVariant& nyckel) {
     return false;
 }
 
+void Tabell::HittaNycklar(const QVariantList& nycklar) {
+    KravOppen();
+    indexfalt_ = {primarnyckel_};
+    const QString platser = QStringList(nycklar.size(), QStringLiteral("?")).join(", ");
+    KorFraga(Citerat(primarnyckel_) + QStringLiteral(" IN (") + platser + ')', nycklar);
+}
+
 int Tabell::AntalFalt() const { return static_cast<int>(faltnamn_.size()); }
 
 QString Tabell::Faltnamn(int position) const { return faltnamn_.value(position); }
@@ -327,6 +334,30 @@ QVariant Tabell::Varde(int position) const {
         throw Tabellfel(QStringLiteral("Fält nr %1 finns inte i %2").arg(position).arg(namn_));
     if (!aktuellRad_.isEmpty()) return aktuellRad_[position];
     return fraga_.value(position + 1);
+}
+
+QList<QVariantList> Tabell::LasFalt(const QList<int>& positioner) {
+    KravOppen();
+    QStringList kolumner;
+    for (const int p : positioner) {
+        if (p < 0 || p >= AntalFalt())
+            throw Tabellfel(QStringLiteral("Fält nr %1 finns inte i %2").arg(p).arg(namn_));
+        kolumner << Citerat(faltnamn_[p]);
+    }
+    const QString filter = Filtervillkor();
+    QSqlQuery fraga(Databas());
+    fraga.setForwardOnly(true);
+    Kor(fraga, QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+                   .arg(kolumner.join(", "), Citerat(namn_),
+                        filter.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter, Ordning()));
+    QList<QVariantList> rader;
+    while (fraga.next()) {
+        QVariantList rad;
+        rad.reserve(positioner.size());
+        for (int i = 0; i < positioner.size(); ++i) rad << fraga.value(i);
+        rader << std::move(rad);
+    }
+    return rader;
 }
 
 QString Tabell::Text(const QString& falt) const { return Text(KravFalt(falt)); }

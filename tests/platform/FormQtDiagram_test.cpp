@@ -66,6 +66,32 @@ TEST_F(QtDiagramStaplar, RensadOchOmfylldSerieVisarDeNyaPunkterna) {
     EXPECT_EQ(diagram.VisadeVarden(2), QList<double>({50, 50}));
 }
 
+// Without a set axis the bars decide it: the longest stack of all pages,
+// rounded up, so that every page has the same scale.
+TEST(QtDiagramVardeaxel, UtanFastAxelFoljerDenLangstaStapeln) {
+    QtDiagram diagram(Diagramslag::Staplar, 2);
+    diagram.resize(300, 230);
+    diagram.show();
+    diagram.LaggTill(0, 30, QStringLiteral("A"), Farg::Bla);
+    diagram.LaggTill(1, 9.1, QStringLiteral("A"), Farg::Rod);
+    diagram.LaggTill(0, 12, QStringLiteral("B"), Farg::Bla);
+    diagram.SattPunkterPerSida(1);
+    diagram.NastaSida();
+    diagram.Uppdatera();
+    const auto [min, max] = diagram.Vardeaxel();
+    EXPECT_EQ(min, 0);
+    EXPECT_GE(max, 39.1);
+    EXPECT_LE(max, 50);
+
+    diagram.RensaAlla();
+    diagram.Uppdatera();
+    EXPECT_GT(diagram.Vardeaxel().second, 0);
+    diagram.SattVardeaxel(0, 200);
+    diagram.LaggTill(0, 500, QStringLiteral("C"), Farg::Bla);
+    diagram.Uppdatera();
+    EXPECT_EQ(diagram.Vardeaxel(), (std::pair<double, double>(0, 200)));
+}
+
 TEST(QtDiagramCirkel, MarkenVisarEtikettOchAvrundadProcent) {
     QtDiagram cirkel(Diagramslag::Cirkel, 1);
     cirkel.show();

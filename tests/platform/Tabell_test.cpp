@@ -65,6 +65,16 @@ TEST_F(TabellTest, MisslyckadNyckelsokningLamnarMarkorenOrord) {
     EXPECT_EQ(tabell.Text("Kod"), "2001");
 }
 
+TEST_F(TabellTest, FleraNycklarGerDeRaderSomFinnsIKodordning) {
+    tabell.ValjIndex("livsmedel");
+    tabell.HittaNycklar({"9001", "200", "2001", "1001", "2001"});
+    QStringList koder;
+    for (; !tabell.Slut(); tabell.Nasta()) koder << tabell.Text("Kod");
+    EXPECT_EQ(koder, QStringList({"1001", "2001", "9001"}));
+    tabell.HittaNycklar({});
+    EXPECT_TRUE(tabell.Slut());
+}
+
 TEST_F(TabellTest, AndringSparasDirektOchFinnsKvarEfterOmoppning) {
     ASSERT_TRUE(tabell.HittaNyckel(QString("2002")));
     tabell.Redigera();
@@ -75,6 +85,21 @@ TEST_F(TabellTest, AndringSparasDirektOchFinnsKvarEfterOmoppning) {
     tabell.Oppna();
     ASSERT_TRUE(tabell.HittaNyckel(QString("2002")));
     EXPECT_EQ(tabell.Text("kgpris"), "22,90");
+}
+
+TEST_F(TabellTest, LasFaltGerFaltenIIndexordningOchLamnarMarkoren) {
+    ASSERT_TRUE(tabell.HittaNyckel(QString("2002")));
+    tabell.ValjIndex("livsmedel");
+    const QList<QVariantList> rader = tabell.LasFalt({1, 14, 2});
+    ASSERT_EQ(rader.size(), 6);
+    EXPECT_EQ(rader[0], QVariantList({"apelsin", 200.0, 150.0}));
+    EXPECT_EQ(rader[5][0], "Öl, starköl");
+    EXPECT_TRUE(rader[2][1].isNull());  // zucchini has no energy value
+    EXPECT_EQ(tabell.Text("Kod"), "2002");
+    EXPECT_THROW(tabell.LasFalt({1, 99}), Tabellfel);
+    tabell.SattFilter("Enhet1 IS NOT NULL");
+    tabell.Filtrera(true);
+    EXPECT_TRUE(tabell.LasFalt({0}).isEmpty());
 }
 
 TEST_F(TabellTest, FiltretVisarBaraRaderMedVarde) {

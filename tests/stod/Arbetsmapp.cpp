@@ -37,6 +37,8 @@ const QString& Forlaga() {
                    "* namn\r\n15 Energi kJ,0\r\n16 Energi kcal,0\r\n19 Protein g,1\r\n20 Fett g,1\r\n"
                    "21 Kolhydrater g,1\r\n38 Natrium mg,0\r\n");
         SkrivBytes(d.filePath("nvval.txt"), "15\r\n19\r\n20\r\n21\r\n");
+        SkrivBytes(d.filePath("info.txt"), "M1 Ät mer grönsaker.\r\nM2 Ät mindre salt.\r\n");
+        SkrivBytes(d.filePath("aktiv.txt"), "Aktivitet\r\nBMR-faktor\r\nSova\r\n1.0\r\nPromenad\r\n3.5\r\n");
         return m;
     }();
     static const QString sokvag = mapp->path();

@@ -8,6 +8,8 @@
 #include "platform/SkriptadeDialoger.h"
 #include "stod/Arbetsmapp.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
 namespace matvarda::test {
@@ -20,6 +22,14 @@ protected:
     void Starta() {
         SkapaFonstren(program);
         form = program.Form1.get();
+    }
+
+    // A menu of the main window's menu bar.
+    QMenu* Meny(const QString& titel) {
+        for (QAction* atgard : form->menuBar()->actions())
+            if (atgard->text() == titel && atgard->menu()) return atgard->menu();
+        ADD_FAILURE() << titel.toStdString();
+        return nullptr;
     }
 
     // Finds the food by the name search and adds it to the current meal.
