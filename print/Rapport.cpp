@@ -112,11 +112,6 @@ private:
     std::u16string text_;
 };
 
-QString Tal(double x, int bredd, int decimaler) {
-    TRad rad;
-    return rad.Tal(x, bredd, decimaler).Ta();
-}
-
 // Units of a portion, none below 0.9 g a portion.
 double Antal(const TMaltidsrad& rad) { return rad.Portion > 0.9f ? double(rad.Gram) / rad.Portion : 0.0; }
 
@@ -232,18 +227,14 @@ private:
         }
     }
 
-    // The label padded to the label area, or the area empty on the
-    // continuation lines.
-    TRad& Radborjan(std::size_t grupp, QStringView etikett) {
-        if (grupp == 0) rad_ << etikett;
-        return rad_.Fyll(Etikettbredd);
-    }
-
     void SkrivRad() { Skriv(rad_.Ta()); }
 
+    // The label area holds the label on the first line and is empty on the
+    // continuation lines.
     void Kolumnrubrik(const QString& etikett) {
         for (std::size_t g = 0; g < summagrupper_.size(); ++g) {
-            Radborjan(g, etikett);
+            if (g == 0) rad_ << etikett;
+            rad_.Fyll(Etikettbredd);
             for (int i = summagrupper_[g].first; i < summagrupper_[g].second; ++i) rad_.Kolumn(valda_[i].Kortnamn);
             SkrivRad();
         }
@@ -251,9 +242,10 @@ private:
     }
 
     void Summablock(const QString& etikett, const QString& prisetikett, float pris, const TNaringsvarden& v) {
-        const QString forsta = val_.Pris ? prisetikett + Tal(pris, 0, 2) + QStringLiteral(" kr") : etikett;
         for (std::size_t g = 0; g < summagrupper_.size(); ++g) {
-            Radborjan(g, forsta);
+            if (g == 0 && val_.Pris) (rad_ << prisetikett).Tal(pris, 0, 2) << u" kr";
+            else if (g == 0) rad_ << etikett;
+            rad_.Fyll(Etikettbredd);
             for (int i = summagrupper_[g].first; i < summagrupper_[g].second; ++i)
                 rad_.Tal(v[valda_[i].Index], Kolumnbredd, valda_[i].Decimaler);
             SkrivRad();
@@ -317,7 +309,8 @@ private:
         }
         if (!val_.Pris) return;
         Skriv({});
-        Skriv(QStringLiteral("Pris: ") + Tal(r_.Maltidspris[d][m], 0, 2) + QStringLiteral(" kr"));
+        (rad_ << u"Pris: ").Tal(r_.Maltidspris[d][m], 0, 2) << u" kr";
+        SkrivRad();
     }
 
     void KomprimeradMaltidslista(int d, int m) {

@@ -1,5 +1,7 @@
 #include "print/Rapportlayout.h"
 
+#include <QDate>
+#include <QLocale>
 #include <cmath>
 
 namespace matvarda {
@@ -171,6 +173,8 @@ double Typsnittsstorlek(Rapporttypsnitt typsnitt) {
 }
 
 double Teckenbredd(Rapporttypsnitt typsnitt) { return 0.6 * Typsnittsstorlek(typsnitt); }
+
+QString Rapportdatum() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
 
 TRapportlayout LayoutaRapport(const TRapport& rapport, const TLayoutval& val) {
     return TLayoutare(rapport, val).Layouta();

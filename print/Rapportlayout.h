@@ -80,6 +80,9 @@ struct TLayoutval {
     TIdealfordelning Idealfordelning;
 };
 
+// Today in the system's short date format, as the pages show it.
+QString Rapportdatum();
+
 // Every section starts a new page under a header with its title, the
 // heading and the date; lines follow in 15-pixel bands, bar lines drawn as
 // bars; with pies on, each section ends with its own pie and the ideal one.

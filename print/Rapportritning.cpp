@@ -1,6 +1,7 @@
 #include "print/Rapportritning.h"
 
-#include <QFontDatabase>
+#include "platform/QtTypsnitt.h"
+
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -15,17 +16,9 @@ namespace {
 
 constexpr double Markeringsstorlek = 11;  // the pies' slice marks, in report pixels
 
-const QString& Fastbreddsfamilj() {
-    static const QString familj = QFontDatabase::hasFamily(QStringLiteral("Courier New"))
-                                      ? QStringLiteral("Courier New")
-                                      : QStringLiteral("Liberation Mono");
-    return familj;
-}
-
-// A font of `storlek` report pixels. Sizes are given in points of the
+// `typsnitt` at `storlek` report pixels. Sizes are given in points of the
 // device, so that the painter's scale alone takes them to the device.
-QFont Typsnitt(const QString& familj, double storlek, const QPainter& malare) {
-    QFont typsnitt(familj);
+QFont Typsnitt(QFont typsnitt, double storlek, const QPainter& malare) {
     typsnitt.setPointSizeF(storlek * 72 / malare.device()->logicalDpiY());
     // Unhinted, the advance stays 0.6 em at every zoom, and the columns stay
     // over the bars and marks.
@@ -118,7 +111,7 @@ void RitaCirkel(QPainter& malare, const TCirkeldiagram& cirkel) {
         malare.drawPie(ruta, qRound(start * 16), qRound(spann * 16));
         start += spann;
     }
-    malare.setFont(Typsnitt(QStringLiteral("Arial"), Markeringsstorlek, malare));
+    malare.setFont(Typsnitt(Rapportfont(Rapporttypsnitt::Cirkel, malare), Markeringsstorlek, malare));
     start = 0;
     for (const TCirkelbit& bit : cirkel.Bitar) {
         const double spann = 360 * bit.Varde / summa;
@@ -131,13 +124,11 @@ void RitaCirkel(QPainter& malare, const TCirkeldiagram& cirkel) {
 
 QFont Rapportfont(Rapporttypsnitt typsnitt, const QPainter& malare) {
     if (typsnitt == Rapporttypsnitt::Cirkel) {
-        QFont arial = Typsnitt(QStringLiteral("Arial"), Typsnittsstorlek(typsnitt), malare);
+        QFont arial(QStringLiteral("Arial"));
         arial.setStyleHint(QFont::SansSerif);
-        return arial;
+        return Typsnitt(arial, Typsnittsstorlek(typsnitt), malare);
     }
-    QFont fast = Typsnitt(Fastbreddsfamilj(), Typsnittsstorlek(typsnitt), malare);
-    fast.setStyleHint(QFont::TypeWriter);
-    fast.setFixedPitch(true);
+    QFont fast = Typsnitt(Fastbreddstypsnitt(), Typsnittsstorlek(typsnitt), malare);
     fast.setBold(typsnitt == Rapporttypsnitt::Rubrik);
     return fast;
 }
