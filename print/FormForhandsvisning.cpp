@@ -100,6 +100,7 @@ QWidget* TFormForhandsvisning::SkapaVerktygsrad() {
     ButtonSokForegaende = knapp(QStringLiteral("Sök bakåt"), &TFormForhandsvisning::SokForegaende);
     ButtonSokNasta = knapp(QStringLiteral("Sök nästa"), &TFormForhandsvisning::SokNasta);
     LabelSok = new QLabel(rad);
+    LabelSok->setMinimumWidth(LabelSok->fontMetrics().horizontalAdvance(QStringLiteral("Träff 9999 av 9999")));
     vagrat->addWidget(LabelSok);
     vagrat->addStretch();
     ButtonSkrivUt = knapp(QStringLiteral("Skriv ut..."), &TFormForhandsvisning::SkrivUt);
