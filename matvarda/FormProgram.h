@@ -22,6 +22,8 @@ class Tformnvval;
 class TFormAktskapa;
 class TFormAktiv;
 class TFormUt;
+class TFormUtskriftsval2;
+class TFormForhandsvisning;
 class TFormTips;
 class TFormInfotext;
 class TFormToppen;
@@ -56,6 +58,8 @@ struct TProgram {
     TFormInfotext* FormInfotext = nullptr;
     TFormToppen* FormToppen = nullptr;
     TFormUt* FormUt = nullptr;
+    TFormUtskriftsval2* FormUtskriftsval2 = nullptr;
+    TFormForhandsvisning* FormForhandsvisning = nullptr;  // the report renderer's preview
     TFormLivsmedelsgrupper* FormLivsmedelsgrupper = nullptr;
     TFormInst* FormInst = nullptr;
     TFormSalt* FormSalt = nullptr;
