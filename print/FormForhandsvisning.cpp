@@ -94,6 +94,8 @@ QWidget* TFormForhandsvisning::SkapaVerktygsrad() {
     EditSok = new QLineEdit(rad);
     EditSok->setAccessibleName(QStringLiteral("Sök"));
     EditSok->setPlaceholderText(QStringLiteral("Sök"));
+    // A narrow window squeezes the field first; a food name must still fit.
+    EditSok->setMinimumWidth(EditSok->fontMetrics().horizontalAdvance(u'M') * 14);
     connect(EditSok, &QLineEdit::textChanged, this, &TFormForhandsvisning::SokTextAndrad);
     connect(EditSok, &QLineEdit::returnPressed, this, &TFormForhandsvisning::SokNasta);
     vagrat->addWidget(EditSok);
