@@ -77,7 +77,7 @@ QVector<TTabellrad> LasTabell(const QString& mapp, const QString& namn) {
     tabell.Oppna();
     const int antal = static_cast<int>(Livsmedelsfalt().size());
     if (tabell.AntalFalt() != antal)
-        throw Importfel(QStringLiteral("%1 har %2 fält, väntade %3").arg(tabell.Filsokvag()).arg(tabell.AntalFalt()).arg(antal));
+        throw Fel(QStringLiteral("%1 har %2 fält, väntade %3").arg(tabell.Filsokvag()).arg(tabell.AntalFalt()).arg(antal));
     QVector<TTabellrad> rader;
     tabell.ValjIndex(QString());
     for (tabell.Forsta(); !tabell.Slut(); tabell.Nasta()) {
@@ -86,6 +86,11 @@ QVector<TTabellrad> LasTabell(const QString& mapp, const QString& namn) {
         rader.append(rad);
     }
     return rader;
+}
+
+const TTabellrad* Hitta(const std::map<int, const TTabellrad*>& index, int nummer) {
+    const auto plats = index.find(nummer);
+    return plats == index.end() ? nullptr : plats->second;
 }
 
 QString ReservradensKod(const QSet<QString>& upptagna, int& lopnummer) {
@@ -112,7 +117,7 @@ QString LedigKod(const QString& kod, const QSet<QString>& upptagna) {
     if (!upptagna.contains(kod)) return kod;
     for (char tillagg = 'a'; tillagg <= 'z'; ++tillagg)
         if (!upptagna.contains(kod + QLatin1Char(tillagg))) return kod + QLatin1Char(tillagg);
-    throw Importfel(QStringLiteral("Ingen ledig kod för %1").arg(kod));
+    throw Fel(QStringLiteral("Ingen ledig kod för %1").arg(kod));
 }
 
 void ErsattTabeller(const QString& mapp, const QString& nyMapp) {
@@ -121,9 +126,9 @@ void ErsattTabeller(const QString& mapp, const QString& nyMapp) {
         const QString kopia = fil + QStringLiteral(".bak");
         QFile::remove(kopia);
         if (QFile::exists(fil) && !QFile::rename(fil, kopia))
-            throw Importfel(QStringLiteral("Kan ej byta namn på %1").arg(fil));
+            throw Fel(QStringLiteral("Kan ej byta namn på %1").arg(fil));
         if (!QFile::rename(QDir(nyMapp).filePath(namn + QStringLiteral(".db")), fil))
-            throw Importfel(QStringLiteral("Kan ej skriva %1").arg(fil));
+            throw Fel(QStringLiteral("Kan ej skriva %1").arg(fil));
     }
 }
 
@@ -177,7 +182,7 @@ TImportresultat ByggLivsmedelstabeller(const TUtgava& utgava, const TLivsmedelsr
 TImportresultat UppdateraLivsmedelstabeller(const TUtgava& utgava, const TLivsmedelsregler& regler,
                                             const QString& mapp) {
     if (!Tabell(mapp, Fodtab100).Finns())
-        throw Importfel(QStringLiteral("%1 saknar fodtab100 att uppdatera").arg(QDir::toNativeSeparators(mapp)));
+        throw Fel(QStringLiteral("%1 saknar fodtab100 att uppdatera").arg(QDir::toNativeSeparators(mapp)));
     const QVector<TTabellrad> gamla100 = LasTabell(mapp, Fodtab100);
     QVector<TTabellrad> gamla2005 = LasTabell(mapp, Fodtab2005);
 
@@ -199,14 +204,17 @@ TImportresultat UppdateraLivsmedelstabeller(const TUtgava& utgava, const TLivsme
     for (const TKallivsmedel& livsmedel : utgava.Livsmedel) {
         iUtgavan.insert(livsmedel.Nummer);
         const THarledning h = Harled(regler, livsmedel, resultat.Varningar);
-        if (const auto g = i100.find(livsmedel.Nummer); g != i100.end()) {
+        // A food that comes back from fodtab2005 takes back what it had, like
+        // a food that stayed.
+        const TTabellrad* gammal = Hitta(i100, livsmedel.Nummer);
+        if (!gammal) {
+            gammal = Hitta(i2005, livsmedel.Nummer);
+            if (gammal) aterkomna.insert(Hamta(*gammal, QStringLiteral("Kod")).toString());
+        }
+        if (gammal) {
             TTabellrad rad = Livsmedelsrad(livsmedel, h, utgava.Version, QString());
-            for (const QString& falt : EgnaFalt()) Satt(rad, falt, Hamta(*g->second, falt));
+            for (const QString& falt : EgnaFalt()) Satt(rad, falt, Hamta(*gammal, falt));
             nya100.append(rad);
-        } else if (const auto a = i2005.find(livsmedel.Nummer); a != i2005.end()) {
-            const QString kod = Hamta(*a->second, QStringLiteral("Kod")).toString();
-            aterkomna.insert(kod);
-            nya100.append(Livsmedelsrad(livsmedel, h, utgava.Version, kod));
         } else {
             const QString kod = LedigKod(Livsmedelskod(h.Kodtecken, livsmedel.Nummer), upptagna);
             upptagna.insert(kod);
@@ -235,7 +243,7 @@ TImportresultat UppdateraLivsmedelstabeller(const TUtgava& utgava, const TLivsme
     resultat.Reservrader = FyllReserv(nya100, upptagna);
 
     QTemporaryDir ny(QDir(mapp).filePath(QStringLiteral(".uppdatering-XXXXXX")));
-    if (!ny.isValid()) throw Importfel(QStringLiteral("Kan ej skapa en arbetsmapp i %1").arg(mapp));
+    if (!ny.isValid()) throw Fel(QStringLiteral("Kan ej skapa en arbetsmapp i %1").arg(mapp));
     SkrivTabell(ny.path(), Fodtab100, nya100);
     SkrivTabell(ny.path(), Fodtab2005, nya2005);
     ErsattTabeller(mapp, ny.path());

@@ -1,7 +1,7 @@
 // nvnamn.txt, read at start into the nutrient catalogue.
 
 #include "core/Naringsamnen.h"
-#include "core/Startfel.h"
+#include "platform/Fel.h"
 #include "fuzz/Fuzzstod.h"
 
 using namespace matvarda;
@@ -10,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t stor
     TNaringskatalog katalog;
     try {
         LasNaringsnamn(fuzz::SkrivFuzzfil(QStringLiteral("nvnamn.txt"), fuzz::Indata(data, storlek)), katalog);
-    } catch (const Startfel& fel) {
-        if (fel.Meddelande().isEmpty()) fuzz::Fynd("Startfel utan meddelande");
+    } catch (const Fel& fel) {
+        if (fel.Meddelande().isEmpty()) fuzz::Fynd("Fel utan meddelande");
         return 0;
     }
     // Every shown value goes through the decimals read from the file.

@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t stor
     tabell.Oppna();
     try {
         tabell.ImporteraText(fil);
-    } catch (const Tabellfel& fel) {
-        if (fel.Meddelande().isEmpty()) fuzz::Fynd("Tabellfel utan meddelande");
+    } catch (const Fel& fel) {
+        if (fel.Meddelande().isEmpty()) fuzz::Fynd("Fel utan meddelande");
         return 0;
     }
     for (tabell.Forsta(); !tabell.Slut(); tabell.Nasta())

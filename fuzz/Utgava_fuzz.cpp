@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t stor
             for (const double varde : livsmedel.Naring)
                 if (!std::isfinite(varde)) fuzz::Fynd("näringsvärde som inte är ett ändligt tal");
         }
-    } catch (const Importfel& fel) {
-        if (fel.Meddelande().isEmpty()) fuzz::Fynd("Importfel utan meddelande");
+    } catch (const Fel& fel) {
+        if (fel.Meddelande().isEmpty()) fuzz::Fynd("Fel utan meddelande");
     }
     return 0;
 }

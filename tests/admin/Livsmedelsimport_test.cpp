@@ -120,7 +120,7 @@ TEST_F(LivsmedelsimportTest, RejectsBrokenReleases) {
     const QByteArray oandligt = Utgava("1", {{1, "Äpple", "Frukt, bär", "-inf"}});
     const QByteArray kortRad = bra + "Päron;2\r\n";
     for (const QByteArray& csv : {utanKolumn, dubbel, ejTal, inteAndligt, oandligt, kortRad})
-        EXPECT_THROW(TolkaUtgava(csv, "prov.csv"), Importfel);
+        EXPECT_THROW(TolkaUtgava(csv, "prov.csv"), Fel);
 }
 
 TEST(Namnvillkor, MatchesWordsAnywhereStartAndFirstWord) {
@@ -147,7 +147,7 @@ TEST(Enheter, AcceptOneToFourNamedUnitsWithGrams) {
     EXPECT_EQ(TolkaEnheter("st=120; dl=60").size(), 2);
     for (const char* fel : {"", "st", "st=0", "=12", "st=1; dl=2; msk=3; tsk=4; krm=5", "portionsstorlek=10",
                             "st=1; en mycket lång enhet=2"})
-        EXPECT_THROW(TolkaEnheter(QString::fromUtf8(fel)), Importfel) << fel;
+        EXPECT_THROW(TolkaEnheter(QString::fromUtf8(fel)), Fel) << fel;
 }
 
 TEST_F(LivsmedelsimportTest, ExceptionReplacesTheRulesOnlyWhileItsNameFits) {
@@ -168,13 +168,13 @@ TEST_F(LivsmedelsimportTest, ExceptionReplacesTheRulesOnlyWhileItsNameFits) {
 TEST_F(LivsmedelsimportTest, RuleFilesWithErrorsNameTheLine) {
     SkrivRegler(Regler());
     Skriv(Regler() + "/grupper.tsv", "*\t*\tZ\tÖvrigt\n");
-    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Importfel);
+    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Fel);
     Skriv(Regler() + "/grupper.tsv", "*\t*\tA\tKött\n");  // a part of "Kött,fisk,ägg" is found too
     EXPECT_NO_THROW(TLivsmedelsregler::Las(Regler()));
     Skriv(Regler() + "/grupper.tsv", "*\t*\tA\tKorv\n");
-    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Importfel);
+    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Fel);
     Skriv(Regler() + "/grupper.tsv", "*\t(a | b)\tA\tÖvrigt\n");
-    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Importfel);
+    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Fel);
 }
 
 TEST_F(LivsmedelsimportTest, FreshTablesHoldTheReleaseAndTheReserve) {
@@ -203,6 +203,10 @@ TEST_F(LivsmedelsimportTest, UpdateKeepsCodesAndEditsMovesRetiredAndAddsNew) {
                            regler, Tabeller());
     SattFalt(Tabeller(), "20005", "kgpris", "31.50");
     SattFalt(Tabeller(), "Z0001", "Livsmedel", "Mormors bullar");  // the user fills a reserve row
+    // The user's price, unit and picture group of the kiwi, which leaves and comes back.
+    SattFalt(Tabeller(), "20006", "kgpris", "44");
+    SattFalt(Tabeller(), "20006", "Enhet", "st");
+    SattFalt(Tabeller(), "20006", "Grupp2", "Övrigt");
 
     // The next release renames the banana and moves it to another group,
     // drops the kiwi and brings a new food.
@@ -229,7 +233,11 @@ TEST_F(LivsmedelsimportTest, UpdateKeepsCodesAndEditsMovesRetiredAndAddsNew) {
 
     // The kiwi comes back in a later release: same code, out of fodtab2005.
     UppdateraLivsmedelstabeller(Las("2023", {{6, "Kiwi", "Frukt, bär"}}), regler, Tabeller());
-    EXPECT_EQ(LasRader(Tabeller(), "fodtab100").at("20006").Livsmedel, "Kiwi");
+    const TRad kiwi = LasRader(Tabeller(), "fodtab100").at("20006");
+    EXPECT_EQ(kiwi.Livsmedel, "Kiwi");
+    EXPECT_EQ(kiwi.Kgpris, "44");  // not the rules' 25
+    EXPECT_EQ(kiwi.Enhet, "st");
+    EXPECT_EQ(kiwi.Grupp2, "Övrigt");
     const auto senare2005 = LasRader(Tabeller(), "fodtab2005");
     EXPECT_EQ(senare2005.count("20006"), 0u);
     EXPECT_EQ(senare2005.count("20005"), 1u);
@@ -239,7 +247,7 @@ TEST_F(LivsmedelsimportTest, UpdateWithoutTablesFails) {
     SkrivRegler(Regler());
     EXPECT_THROW(UppdateraLivsmedelstabeller(Las("1", {{1, "Äpple", "Frukt, bär"}}), TLivsmedelsregler::Las(Regler()),
                                              Tabeller()),
-                 Importfel);
+                 Fel);
 }
 
 }  // namespace

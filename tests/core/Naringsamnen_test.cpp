@@ -1,5 +1,5 @@
 #include "core/Naringsamnen.h"
-#include "core/Startfel.h"
+#include "platform/Fel.h"
 #include "stod/Fixtur.h"
 
 #include <QDir>
@@ -15,7 +15,7 @@ TEST(TextTillTal, LaserDecimalkommaOchGer0ForAlltAnnat) {
         float varde;
     } fall[] = {{"  12,5", 12.5f}, {"12.5", 12.5f}, {"1,5,0", 0.0f}, {"", 0.0f}, {"12 ", 0.0f},
                 {"abc", 0.0f},     {"-3,25", -3.25f}, {"1e2", 100.0f}, {"inf", 0.0f}, {"0x10", 0.0f},
-                {",5", 0.5f},      {"-", 0.0f}};
+                {",5", 0.5f},      {"-", 0.0f},       {"1e39", 0.0f},  {"-1e39", 0.0f},  {"3,4e38", 3.4e38f}};
     for (const auto& f : fall) EXPECT_FLOAT_EQ(TextTillTal(QString::fromUtf8(f.text)), f.varde) << f.text;
 }
 
@@ -77,7 +77,7 @@ TEST_F(LasNaringsnamnTest, TrasigRadGerFelINamnfilen) {
         try {
             LasNaringsnamn(Fil(innehall), katalog);
             ADD_FAILURE() << innehall.constData();
-        } catch (const Startfel& fel) {
+        } catch (const Fel& fel) {
             EXPECT_EQ(fel.Meddelande(), "Fel i namnfilen nvnamn.txt");
         }
     }
@@ -87,7 +87,7 @@ TEST_F(LasNaringsnamnTest, SaknadFilNamnerFilen) {
     try {
         LasNaringsnamn(QDir(mapp.path()).filePath("nvnamn.txt"), katalog);
         FAIL();
-    } catch (const Startfel& fel) {
+    } catch (const Fel& fel) {
         EXPECT_TRUE(fel.Meddelande().contains("nvnamn.txt"));
         EXPECT_TRUE(fel.Meddelande().startsWith("Kan ej"));
     }

@@ -161,7 +161,7 @@ std::vector<TSkrivfall> Skrivfallen() {
              tabell.Oppna();
              try {
                  tabell.ExporteraText(I(mapp, "fodtab100.txt"));
-             } catch (const Tabellfel& fel) {
+             } catch (const Fel& fel) {
                  return fel.Meddelande() == "Kan inte skriva " + I(mapp, "fodtab100.txt");
              }
              return false;

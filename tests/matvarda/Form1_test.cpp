@@ -1,5 +1,5 @@
 #include "core/Livsmedel.h"
-#include "core/Startfel.h"
+#include "platform/Fel.h"
 #include "matvarda/Form1.h"
 #include "matvarda/FormBild.h"
 #include "matvarda/FormTypfilter.h"
@@ -318,7 +318,7 @@ TEST(Form1Start, TrasigNamnfilStopparStarten) {
     try {
         SkapaFonstren(program);
         FAIL();
-    } catch (const Startfel& fel) {
+    } catch (const Fel& fel) {
         EXPECT_EQ(fel.Meddelande(), "Fel i namnfilen nvnamn.txt");
     }
 }
@@ -341,7 +341,7 @@ TEST(Form1Start, SaknadLivsmedelstabellGerTabellensFel) {
     QFile::remove(mapp.Fil("fodtab2005.db"));
     SkriptadeDialoger dialoger;
     TProgram program(mapp.Sokvag(), dialoger);
-    EXPECT_THROW(SkapaFonstren(program), Tabellfel);
+    EXPECT_THROW(SkapaFonstren(program), Fel);
 }
 
 // A table cut short or overwritten with other bytes stops the start with a
@@ -365,7 +365,7 @@ TEST(Form1Start, SkadadTabellGerTydligtFel) {
             try {
                 SkapaFonstren(program);
                 ADD_FAILURE() << "startade med en skadad tabell";
-            } catch (const Tabellfel& fel) {
+            } catch (const Fel& fel) {
                 EXPECT_TRUE(fel.Meddelande().startsWith(QStringLiteral("Tabellen %1 är skadad").arg(tabell)));
                 EXPECT_TRUE(fel.Meddelande().contains(QString(tabell) + ".db). Ersätt filen med en hel kopia."));
             }
