@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QStringList>
+#include <cmath>
 
 namespace matvarda {
 namespace {
@@ -59,12 +60,13 @@ TKolumner LasRubriker(const QStringList& rubriker, const QString& plats) {
     return k;
 }
 
-// An empty field means "no value", which the tables hold as 0.
+// An empty field means "no value", which the tables hold as 0. "nan" and
+// "inf" read as numbers but would spoil every sum they enter.
 double LasTal(const QString& falt, const QString& plats) {
     if (falt.trimmed().isEmpty()) return 0;
     bool ok = false;
     const double tal = QString(falt.trimmed()).replace(',', '.').toDouble(&ok);
-    if (!ok) throw Fel(QStringLiteral("%1: \"%2\" är inget tal").arg(plats, falt));
+    if (!ok || !std::isfinite(tal)) throw Fel(QStringLiteral("%1: \"%2\" är inget tal").arg(plats, falt));
     return tal;
 }
 

@@ -50,7 +50,8 @@ TBerakningsfil LasAldre(const QStringList& rader) {
         for (int m = 0; m < AntalMaltider; ++m)
             for (int k = 0; k < AntalPlatser; ++k, i += 2) {
                 if (i >= rader.size()) return fil;
-                if (rader[i] == QLatin1String("0")) continue;
+                // Slot 0 is never a food's: one there would sit unseen in the meal.
+                if (k == 0 || rader[i] == QLatin1String("0")) continue;
                 fil.Rader.push_back({d, m, k, rader[i], rader.value(i + 1), std::nullopt, std::nullopt, QString()});
             }
     return fil;

@@ -75,7 +75,10 @@ std::optional<QStringList> LasTextrader(const QString& fil) {
 
 bool SkrivFil(const QString& fil, const QByteArray& innehall) {
     QSaveFile f(fil);
-    if (!f.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered: a buffered write that fails only at the final flush (a full
+    // disk) is not seen by commit(), which would rename the empty temporary
+    // file over the old one.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     if (f.write(innehall) != innehall.size()) {
         f.cancelWriting();
         return false;

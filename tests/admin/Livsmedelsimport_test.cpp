@@ -116,8 +116,10 @@ TEST_F(LivsmedelsimportTest, RejectsBrokenReleases) {
     const QByteArray utanKolumn = QByteArray(bra).replace("Zink, Zn (mg)", "Zink");
     const QByteArray dubbel = Utgava("1", {{1, "Äpple", "Frukt, bär"}, {1, "Päron", "Frukt, bär"}});
     const QByteArray ejTal = Utgava("1", {{1, "Äpple", "Frukt, bär", "12,x"}});
+    const QByteArray inteAndligt = Utgava("1", {{1, "Äpple", "Frukt, bär", "nan"}});
+    const QByteArray oandligt = Utgava("1", {{1, "Äpple", "Frukt, bär", "-inf"}});
     const QByteArray kortRad = bra + "Päron;2\r\n";
-    for (const QByteArray& csv : {utanKolumn, dubbel, ejTal, kortRad})
+    for (const QByteArray& csv : {utanKolumn, dubbel, ejTal, inteAndligt, oandligt, kortRad})
         EXPECT_THROW(TolkaUtgava(csv, "prov.csv"), Fel);
 }
 

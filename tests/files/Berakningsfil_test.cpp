@@ -175,6 +175,11 @@ TEST(LasBerakningsrader, AnnanForstaRadArAldreLayoutMedPlats0Till29) {
     EXPECT_TRUE(LasBerakningsrader({"0", "0", "1234"}).Aldre);
     EXPECT_EQ(LasBerakningsrader({"0", "0", "1234"}).Rader.size(), 1u);
     EXPECT_TRUE(LasBerakningsrader({}).Rader.empty());
+    // A code in slot 0 is passed over; slot 1 still reads.
+    const TBerakningsfil plats0 = LasBerakningsrader({"1234", "50", "4001", "60"});
+    ASSERT_EQ(plats0.Rader.size(), 1u);
+    EXPECT_EQ(plats0.Rader[0].Kod, "4001");
+    EXPECT_EQ(plats0.Rader[0].Plats, 1);
 }
 
 TEST(Normrader, SkrivsMedTreDecimalerOchLasesTillbaka) {

@@ -4,6 +4,7 @@
 #include "matvarda/FormBild.h"
 #include "matvarda/FormTypfilter.h"
 #include "platform/SkriptadeDialoger.h"
+#include "platform/Textfil.h"
 #include "stod/Arbetsmapp.h"
 #include "stod/Fonstertest.h"
 
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace matvarda;
 using namespace matvarda::test;
@@ -340,6 +342,34 @@ TEST(Form1Start, SaknadLivsmedelstabellGerTabellensFel) {
     SkriptadeDialoger dialoger;
     TProgram program(mapp.Sokvag(), dialoger);
     EXPECT_THROW(SkapaFonstren(program), Fel);
+}
+
+// A table cut short or overwritten with other bytes stops the start with a
+// message that names it, rather than a crash or a half-empty food list.
+TEST(Form1Start, SkadadTabellGerTydligtFel) {
+    for (const char* tabell : {"fodtab100", "fodtab2005", "normer"})
+        for (const bool slumpbytes : {false, true}) {
+            SCOPED_TRACE(std::string(tabell) + (slumpbytes ? " slumpbytes" : " avkortad"));
+            TProvmapp mapp;
+            const QString fil = mapp.Fil(QString(tabell) + ".db");
+            QByteArray innehall = LasFil(fil).value();
+            if (slumpbytes) {
+                std::mt19937 slump(innehall.size());
+                for (char& b : innehall) b = static_cast<char>(slump());
+            } else {
+                innehall.truncate(innehall.size() / 2);
+            }
+            SkrivBytes(fil, innehall);
+            SkriptadeDialoger dialoger;
+            TProgram program(mapp.Sokvag(), dialoger);
+            try {
+                SkapaFonstren(program);
+                ADD_FAILURE() << "startade med en skadad tabell";
+            } catch (const Fel& fel) {
+                EXPECT_TRUE(fel.Meddelande().startsWith(QStringLiteral("Tabellen %1 är skadad").arg(tabell)));
+                EXPECT_TRUE(fel.Meddelande().contains(QString(tabell) + ".db). Ersätt filen med en hel kopia."));
+            }
+        }
 }
 
 }  // namespace
