@@ -1,12 +1,13 @@
 #include "print/Rapportritning.h"
 
 #include "platform/QtTypsnitt.h"
+#include "platform/Textfil.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QtMath>
 #include <array>
 #include <optional>
@@ -165,16 +166,19 @@ bool RitaSidor(QPagedPaintDevice& enhet, const TRapportlayout& layout, int fran,
 }
 
 bool SkrivRapportPdf(const TRapportlayout& layout, const QString& fil) {
-    QSaveFile utfil(fil);
-    if (!utfil.open(QIODevice::WriteOnly)) return false;
+    // Made in memory and written by the one file writer, so that a full disk
+    // never leaves a cut PDF in place of the old one.
+    QByteArray pdfdata;
+    QBuffer buffert(&pdfdata);
+    if (!buffert.open(QIODevice::WriteOnly)) return false;
     {
-        QPdfWriter pdf(&utfil);
+        QPdfWriter pdf(&buffert);
         pdf.setCreator(QStringLiteral("Matvarda"));
         pdf.setTitle(QStringLiteral("Matvarda utskrift"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         if (!RitaSidor(pdf, layout, 0, static_cast<int>(layout.Sidor.size()) - 1)) return false;
     }
-    return utfil.commit();
+    return SkrivFil(fil, pdfdata);
 }
 
 }  // namespace matvarda
