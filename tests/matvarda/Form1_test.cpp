@@ -344,8 +344,9 @@ TEST(Form1Start, SaknadLivsmedelstabellGerTabellensFel) {
     EXPECT_THROW(SkapaFonstren(program), Fel);
 }
 
-// A table cut short or overwritten with other bytes stops the start with a
-// message that names it, rather than a crash or a half-empty food list.
+// A food table cut short or overwritten with other bytes stops the start with
+// a message that names it, rather than a crash or a half-empty food list; a
+// damaged norm table is named in a message and the need stays at 100.
 TEST(Form1Start, SkadadTabellGerTydligtFel) {
     for (const char* tabell : {"fodtab100", "fodtab2005", "normer"})
         for (const bool slumpbytes : {false, true}) {
@@ -362,12 +363,19 @@ TEST(Form1Start, SkadadTabellGerTydligtFel) {
             SkrivBytes(fil, innehall);
             SkriptadeDialoger dialoger;
             TProgram program(mapp.Sokvag(), dialoger);
+            const QString skadad = QStringLiteral("Tabellen %1 är skadad").arg(tabell);
+            const QString rad = QString(tabell) + ".db). Ersätt filen med en hel kopia.";
             try {
                 SkapaFonstren(program);
-                ADD_FAILURE() << "startade med en skadad tabell";
+                // Without the norms the program still runs, on a need of 100.
+                ASSERT_EQ(QString(tabell), QStringLiteral("normer")) << "startade med en skadad tabell";
+                ASSERT_EQ(dialoger.Meddelanden.size(), 1);
+                EXPECT_TRUE(dialoger.Meddelanden[0].contains(skadad)) << dialoger.Meddelanden[0].toStdString();
+                EXPECT_TRUE(dialoger.Meddelanden[0].contains(rad));
             } catch (const Fel& fel) {
-                EXPECT_TRUE(fel.Meddelande().startsWith(QStringLiteral("Tabellen %1 är skadad").arg(tabell)));
-                EXPECT_TRUE(fel.Meddelande().contains(QString(tabell) + ".db). Ersätt filen med en hel kopia."));
+                EXPECT_NE(QString(tabell), QStringLiteral("normer"));
+                EXPECT_TRUE(fel.Meddelande().startsWith(skadad));
+                EXPECT_TRUE(fel.Meddelande().contains(rad));
             }
         }
 }
