@@ -41,6 +41,8 @@ QString Tvadecimaler(float varde) {
     return text == QLatin1String("-0.00") ? QStringLiteral("0.00") : text;
 }
 
+constexpr int Orimligalder = 1000000;
+
 QString Utskriftsrad(const QString& namn, const QString& perMinut, const QString& minuter, const QString& energi) {
     return namn.leftJustified(41) + ' ' + perMinut.rightJustified(10) + ' ' + minuter.rightJustified(8) + ' ' +
            energi.rightJustified(10);
@@ -48,7 +50,12 @@ QString Utskriftsrad(const QString& namn, const QString& perMinut, const QString
 
 }  // namespace
 
-int AvrundadAlder(const QString& alder) { return static_cast<int>(std::nearbyint(TextTillTal(alder))); }
+int AvrundadAlder(const QString& alder) {
+    // A typed age too large for an int is past every band, as 111 is.
+    const double avrundad = std::nearbyint(TextTillTal(alder));
+    if (!(std::abs(avrundad) <= Orimligalder)) return avrundad < 0 ? -Orimligalder : Orimligalder;
+    return static_cast<int>(avrundad);
+}
 
 std::optional<float> Grundomsattning(int kon, int alder, float vikt) {
     if (alder < 0) return std::nullopt;

@@ -106,6 +106,8 @@ TEST(Grundomsattning, BandEfterAvrundadAlder) {
         {"76", Man, 70, 1432.0f, 6},          {"110,5", Kvinna, 60, 1226.0f, 16}, // 110.5 rounds to 110
         {"111", Man, 70, std::nullopt, std::nullopt},
         {"-1", Man, 70, std::nullopt, std::nullopt},
+        {"1000000000000000000000000000000", Kvinna, 60, std::nullopt, std::nullopt},
+        {"-1000000000000000000000000000000", Man, 70, std::nullopt, std::nullopt},
         {"-0,5", Kvinna, 10, 559.0f, 21},     {"x", Man, 0, -54.0f, 21},         // unreadable is 0
     };
     for (const auto& f : fall) {
