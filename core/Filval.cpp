@@ -12,9 +12,9 @@ QString BytTillagg(const QString& namn, const QString& tillagg) {
 }
 
 std::optional<QString> ValjSparfil(Dialoger& dialoger, const QString& titel, const QString& mapp,
-                                   const QString& filter, const QString& tillagg) {
+                                   const QString& filter, const QString& tillagg, const QString& forvaltNamn) {
     for (;;) {
-        const auto vald = dialoger.SparaFil(titel, mapp, filter, QString());
+        const auto vald = dialoger.SparaFil(titel, mapp, filter, forvaltNamn);
         if (!vald) return std::nullopt;
         const QString fil = BytTillagg(*vald, tillagg);
         if (!QFileInfo::exists(fil)) return fil;

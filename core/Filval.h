@@ -18,6 +18,6 @@ QString BytTillagg(const QString& namn, const QString& tillagg);
 // that file exists the user is asked to replace it; No shows the dialog
 // again. nullopt when the dialog is cancelled.
 std::optional<QString> ValjSparfil(Dialoger& dialoger, const QString& titel, const QString& mapp,
-                                   const QString& filter, const QString& tillagg);
+                                   const QString& filter, const QString& tillagg, const QString& forvaltNamn = {});
 
 }  // namespace matvarda

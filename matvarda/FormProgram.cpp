@@ -1,6 +1,7 @@
 #include "matvarda/FormProgram.h"
 
 #include "admin/FormInst.h"
+#include "admin/FormTab.h"
 #include "analysis/FormGramTotal.h"
 #include "analysis/FormInfotext.h"
 #include "analysis/FormLivsmedelsgrupper.h"
@@ -56,6 +57,7 @@ void SkapaMeny(TProgram& p) {
     vem->addAction(QStringLiteral("Aktiviteter"), f, [&p] { Visa(p.FormAktiv); });
     rad->addAction(QStringLiteral("Välj näringsämnen"), f, [&p] { Visa(p.Formnvval); });
     rad->addAction(QStringLiteral("Näringstoppen"), f, [&p] { Visa(p.FormToppen); });
+    rad->addAction(QStringLiteral("Livsmedelstabell"), f, [&p] { Visa(p.FormTab); });
     rad->addAction(QStringLiteral("MatTips"), f, [&p] { p.FormTips->MatTips1Click(); });
     rad->addAction(QStringLiteral("Copyright"), f, [&p] { p.Dialogerna.Meddelande(Omtext(p.Arbetsmapp)); });
 }
@@ -105,10 +107,10 @@ void SkapaFonstren(TProgram& program) {
     program.FormNorm = new TFormNorm(t.Behov, t.Rubrik, t.Losenord, program.Omgivning(), f);
     program.Formnvval = new Tformnvval(t.Urval, program.Omgivning(), f);
 
-    // The vegetables are listed once the diary and the catalogues exist;
-    // the start-up phase ends here.
-    f->VisaBildgrupp(Bildgruppnamn(Bildgrupp::Gronsaker));
-    t.Start.Uppstart = false;
+    // The food table window lists the vegetables, once the diary and the
+    // catalogues exist, and ends the start-up phase.
+    program.FormTab = new TFormTab(
+        t.Start, t.Losenord, [f] { f->VisaBildgrupp(Bildgruppnamn(Bildgrupp::Gronsaker)); }, program.Omgivning(), f);
 
     program.FormAktskapa = new TFormAktskapa(t.Aktivitetskatalog, program.Dialogerna, program.Arbetsmapp, f);
     // The preview is created later; the activity printout finds it when
