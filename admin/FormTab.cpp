@@ -196,8 +196,10 @@ void TFormTab::hideEvent(QHideEvent* handelse) {
     QWidget::hideEvent(handelse);
 }
 
+// Only leaving an edited row stores it: coming back to a refused row to
+// mend it does not repeat the message.
 void TFormTab::LamnaRad(const QModelIndex& nu, const QModelIndex& forra) {
-    if (forra.isValid() && nu.row() != forra.row()) SparaRaden();
+    if (forra.isValid() && nu.row() != forra.row() && DBISAMTableLivs->RadAndrad(forra.row())) SparaRaden();
 }
 
 bool TFormTab::SparaRaden() {

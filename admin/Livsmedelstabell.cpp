@@ -143,6 +143,12 @@ bool TLivsmedelsmodell::SparaAndringar() {
     return false;
 }
 
+bool TLivsmedelsmodell::RadAndrad(int rad) const {
+    for (int k = 0; k < columnCount(); ++k)
+        if (isDirty(index(rad, k))) return true;
+    return false;
+}
+
 bool TLivsmedelsmodell::updateRowInTable(int rad, const QSqlRecord& varden) {
     QSqlRecord lasta = varden;
     for (int i = 0; i < lasta.count(); ++i) {

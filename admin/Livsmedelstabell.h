@@ -49,6 +49,8 @@ public:
     // a number or the store refuses the row. The changes stay in the grid.
     bool SparaAndringar();
     const QString& Fel() const { return fel_; }
+    // The row holds an edit not yet stored.
+    bool RadAndrad(int rad) const;
 
     // The shown field of the model column; null for a hidden one.
     const TTabellkolumn* Kolumn(int modellkolumn) const;

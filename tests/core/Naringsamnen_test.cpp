@@ -23,7 +23,9 @@ TEST(TextTillTal, LaserDecimalkommaOchGer0ForAlltAnnat) {
         const QString text = QString::fromUtf8(f.text);
         EXPECT_FLOAT_EQ(TextTillTal(text), f.varde) << f.text;
         EXPECT_EQ(LasTal(text).has_value(), f.lasbart) << f.text;
-        if (f.lasbart) EXPECT_FLOAT_EQ(*LasTal(text), f.varde) << f.text;
+        if (f.lasbart) {
+            EXPECT_FLOAT_EQ(*LasTal(text), f.varde) << f.text;
+        }
     }
 }
 
