@@ -88,6 +88,11 @@ QVector<TTabellrad> LasTabell(const QString& mapp, const QString& namn) {
     return rader;
 }
 
+const TTabellrad* Hitta(const std::map<int, const TTabellrad*>& index, int nummer) {
+    const auto plats = index.find(nummer);
+    return plats == index.end() ? nullptr : plats->second;
+}
+
 QString ReservradensKod(const QSet<QString>& upptagna, int& lopnummer) {
     while (upptagna.contains(Reservkod(lopnummer))) ++lopnummer;
     return Reservkod(lopnummer);
@@ -199,14 +204,17 @@ TImportresultat UppdateraLivsmedelstabeller(const TUtgava& utgava, const TLivsme
     for (const TKallivsmedel& livsmedel : utgava.Livsmedel) {
         iUtgavan.insert(livsmedel.Nummer);
         const THarledning h = Harled(regler, livsmedel, resultat.Varningar);
-        if (const auto g = i100.find(livsmedel.Nummer); g != i100.end()) {
+        // A food that comes back from fodtab2005 takes back what it had, like
+        // a food that stayed.
+        const TTabellrad* gammal = Hitta(i100, livsmedel.Nummer);
+        if (!gammal) {
+            gammal = Hitta(i2005, livsmedel.Nummer);
+            if (gammal) aterkomna.insert(Hamta(*gammal, QStringLiteral("Kod")).toString());
+        }
+        if (gammal) {
             TTabellrad rad = Livsmedelsrad(livsmedel, h, utgava.Version, QString());
-            for (const QString& falt : EgnaFalt()) Satt(rad, falt, Hamta(*g->second, falt));
+            for (const QString& falt : EgnaFalt()) Satt(rad, falt, Hamta(*gammal, falt));
             nya100.append(rad);
-        } else if (const auto a = i2005.find(livsmedel.Nummer); a != i2005.end()) {
-            const QString kod = Hamta(*a->second, QStringLiteral("Kod")).toString();
-            aterkomna.insert(kod);
-            nya100.append(Livsmedelsrad(livsmedel, h, utgava.Version, kod));
         } else {
             const QString kod = LedigKod(Livsmedelskod(h.Kodtecken, livsmedel.Nummer), upptagna);
             upptagna.insert(kod);

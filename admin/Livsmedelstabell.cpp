@@ -54,8 +54,10 @@ QVector<TTabellkolumn> SkapaKolumner() {
     return k;
 }
 
+// The system's decimal separator, through the default locale, which a test
+// may pin.
 QLocale Systemtal() {
-    QLocale lokal = QLocale::system();
+    QLocale lokal;
     lokal.setNumberOptions(QLocale::OmitGroupSeparator);
     return lokal;
 }

@@ -1,6 +1,7 @@
 #include "calc/RaknaOm.h"
 
-
+#include <bit>
+#include <cstdint>
 
 namespace matvarda {
 namespace {
@@ -17,41 +18,57 @@ TEnergifordelning Energifordelning(const TNaringsvarden& v, float alkoholFaktor)
             100 * KolhydratFaktor * v[Kolhydrater] / energi, 100 * alkoholFaktor * v[Alkohol] / energi};
 }
 
-// The need turned into factors once per recalculation: percent per unit
-// (0 where the need is 0 or less), and the row-percent factor, whose need
-// threshold is 0.001.
-struct TBehovsfaktorer {
-    TNaringsvarden Procent{};
-    TNaringsvarden Rad{};
-    explicit TBehovsfaktorer(const TNaringsvarden& behov) {
+// The need as divisors, once per recalculation. Where a percentage is not
+// computed (a need of 0 or less; for rows 0.001 or less, compared exactly as
+// written) the divisor is 1 and a bit mask turns the quotient into 0, so the
+// loops divide without branches and still vectorise.
+using TMask = std::array<std::uint32_t, AntalNaringsamnen>;
+
+struct TBehovsdelare {
+    TNaringsvarden Delare{};
+    TMask Giltig{};
+    TNaringsvarden RadDelare{};
+    TMask RadGiltig{};
+    explicit TBehovsdelare(const TNaringsvarden& behov) {
         for (int i = 0; i < AntalNaringsamnen; ++i) {
-            Procent[i] = behov[i] > 0 ? 100 / behov[i] : 0.0f;
-            Rad[i] = behov[i] > 0.001f ? 1 / behov[i] : 0.0f;
+            const bool procent = behov[i] > 0;
+            const bool rad = static_cast<double>(behov[i]) > 0.001;
+            Delare[i] = procent ? behov[i] : 1.0f;
+            Giltig[i] = procent ? ~0u : 0u;
+            RadDelare[i] = rad ? behov[i] : 1.0f;
+            RadGiltig[i] = rad ? ~0u : 0u;
         }
     }
 };
 
-void Procent(const TNaringsvarden& summa, const TNaringsvarden& faktor, TNaringsvarden& procent) {
-    for (int i = 0; i < AntalNaringsamnen; ++i) procent[i] = summa[i] * faktor[i];
+float Maskerad(float kvot, std::uint32_t mask) {
+    return std::bit_cast<float>(std::bit_cast<std::uint32_t>(kvot) & mask);
 }
 
-// Sums, row percentages and price of one meal.
-void RaknaMaltid(const TMaltid& maltid, const TBehovsfaktorer& behov, TNaringsvarden& summa,
+void Procent(const TNaringsvarden& summa, const TBehovsdelare& behov, TNaringsvarden& procent) {
+    for (int i = 0; i < AntalNaringsamnen; ++i) procent[i] = Maskerad(100 * summa[i] / behov.Delare[i], behov.Giltig[i]);
+}
+
+// Sums, row percentages and price of one meal. Gram × value is summed and
+// divided by 100 (by 1000 for the price) once, so that amounts that are
+// exact in grams stay exact.
+void RaknaMaltid(const TMaltid& maltid, const TBehovsdelare& behov, TNaringsvarden& summa,
                  std::array<TNaringsvarden, AntalPlatser>& radProcent, float& pris) {
     // Summed locally, so the compiler knows the sum does not alias a row.
     TNaringsvarden lokal{};
-    pris = 0;
+    float kronorGram = 0;
     for (int k = 1; k < AntalPlatser; ++k) {
         const TMaltidsrad& rad = maltid[k];
         if (ArTom(rad)) continue;
-        pris += 0.001f * rad.Gram * rad.Kgpris;
-        const float andel = 0.01f * rad.Gram;
+        kronorGram += rad.Gram * rad.Kgpris;
         for (int i = 0; i < AntalNaringsamnen; ++i) {
-            lokal[i] += andel * rad.Naring[i];
-            radProcent[k][i] = rad.Gram * rad.Naring[i] * behov.Rad[i];
+            const float mangd = rad.Gram * rad.Naring[i];
+            lokal[i] += mangd;
+            radProcent[k][i] = Maskerad(mangd / behov.RadDelare[i], behov.RadGiltig[i]);
         }
     }
-    summa = lokal;
+    for (int i = 0; i < AntalNaringsamnen; ++i) summa[i] = lokal[i] / 100;
+    pris = kronorGram / 1000;
 }
 
 void RaknaSalt(TTillstand& t) {
@@ -69,7 +86,7 @@ void RaknaSalt(TTillstand& t) {
 
 void RaknaOm(TTillstand& t) {
     TResultat& r = t.Resultat;
-    const TBehovsfaktorer behov(t.Behov.Dagsbehov);
+    const TBehovsdelare behov(t.Behov.Dagsbehov);
     t.Urval.AntalValda = RaknaValda(t.Urval);
 
     r.Periodpris = 0;
@@ -84,27 +101,27 @@ void RaknaOm(TTillstand& t) {
                         r.Maltidspris[d][m]);
             r.Dagspris[d] += r.Maltidspris[d][m];
             for (int i = 0; i < AntalNaringsamnen; ++i) r.Dagssumma[d][i] += r.Maltidssumma[d][m][i];
-            Procent(r.Maltidssumma[d][m], behov.Procent, r.Maltidsprocent[d][m]);
+            Procent(r.Maltidssumma[d][m], behov, r.Maltidsprocent[d][m]);
             r.MaltidsEnergi[d][m] = Energifordelning(r.Maltidssumma[d][m], t.Start.AlkoholFaktor);
         }
         r.Periodpris += r.Dagspris[d];
         dagarMedPris += r.Dagspris[d] > 0.01f ? 1 : 0;
         r.IntagsDagar += r.Dagssumma[d][EnergiKj] > 10 ? 1 : 0;
         for (int i = 0; i < AntalNaringsamnen; ++i) periodSumma[i] += r.Dagssumma[d][i];
-        Procent(r.Dagssumma[d], behov.Procent, r.Dagsprocent[d]);
+        Procent(r.Dagssumma[d], behov, r.Dagsprocent[d]);
         r.DagsEnergi[d] = Energifordelning(r.Dagssumma[d], t.Start.AlkoholFaktor);
     }
     r.Medelpris = dagarMedPris > 0 ? r.Periodpris / dagarMedPris : 0.0f;
     for (int i = 0; i < AntalNaringsamnen; ++i)
         r.PeriodMedel[i] = r.IntagsDagar > 0 ? periodSumma[i] / r.IntagsDagar : 0.0f;
-    Procent(r.PeriodMedel, behov.Procent, r.PeriodProcent);
+    Procent(r.PeriodMedel, behov, r.PeriodProcent);
     r.PeriodEnergi = r.PeriodMedel[EnergiKj] > 5 ? Energifordelning(r.PeriodMedel, t.Start.AlkoholFaktor)
                                                  : TEnergifordelning{};
     RaknaSalt(t);
 }
 
 QString Dagtext(const TResultat& resultat, int dag) {
-    const bool intag = resultat.Dagssumma[dag][EnergiKj] > 0.1f;
+    const bool intag = static_cast<double>(resultat.Dagssumma[dag][EnergiKj]) > 0.1;
     return (intag ? QStringLiteral("DAG") : QStringLiteral("dag")) + QString::number(dag + 1);
 }
 

@@ -1,5 +1,6 @@
 #include "core/Livsmedel.h"
 
+#include "core/Tabellayout.h"
 #include "platform/SvenskOrdning.h"
 
 #include <algorithm>
@@ -27,8 +28,10 @@ void OppnaLivsmedelstabeller(const QString& tabellmapp, TLivsmedelstabeller& tab
     tabeller.Fodtab100.SattMapp(tabellmapp);
     tabeller.Fodtab2005.SattMapp(tabellmapp);
     tabeller.Fodtab2005.Oppna();
+    KravLivsmedelslayout(tabeller.Fodtab2005);
     Tabell& tabell = tabeller.Fodtab100;
     tabell.Oppna();
+    KravLivsmedelslayout(tabell);
     tabell.ValjIndex(QStringLiteral("livsmedel"));
 
     katalog.Livsmedelslista.clear();
@@ -36,9 +39,6 @@ void OppnaLivsmedelstabeller(const QString& tabellmapp, TLivsmedelstabeller& tab
     const int position[6] = {
         tabell.Faltposition("Kod"),    tabell.Faltposition("Livsmedel"), tabell.Faltposition("Grupp1"),
         tabell.Faltposition("Grupp2"), tabell.Faltposition("Enhet"),     tabell.Faltposition("Portionsstorlek")};
-    for (const int p : position)
-        if (p < 0) throw Tabellfel(QStringLiteral("Livsmedelstabellen saknar ett av fälten Kod, Livsmedel, "
-                                                  "Grupp1, Grupp2, Enhet och Portionsstorlek"));
     for (tabell.Forsta(); !tabell.Slut(); tabell.Nasta()) {
         katalog.Livsmedelslista.push_back(LasPost(tabell, position));
         LaggTillGrupp(katalog.Grupplista, katalog.Livsmedelslista.back().Grupp1);

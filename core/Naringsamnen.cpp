@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <cmath>
+#include <limits>
 #include <utility>
 
 namespace matvarda {
@@ -80,7 +82,8 @@ std::optional<float> LasTal(const QString& text) {
             return std::nullopt;
     bool ok = false;
     const double varde = tal.toDouble(&ok);
-    if (!ok) return std::nullopt;
+    // A number beyond the range of a single is as unreadable as letters.
+    if (!ok || std::fabs(varde) > std::numeric_limits<float>::max()) return std::nullopt;
     return static_cast<float>(varde);
 }
 

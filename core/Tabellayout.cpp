@@ -28,7 +28,45 @@ QVector<Faltdefinition> Layout(const Faltdefinition& nyckel, const Faltdefinitio
     return falt;
 }
 
+// The fields the program reads by name; the nutrients it reads by position.
+const QStringList& LastaFalt() {
+    static const QStringList falt{
+        QStringLiteral("Kod"),    QStringLiteral("Livsmedel"), QStringLiteral("Portionsstorlek"),
+        QStringLiteral("Enhet"),  QStringLiteral("Grupp1"),    QStringLiteral("Grupp2"),
+        QStringLiteral("kgpris"), QStringLiteral("Enhet1"),    QStringLiteral("Enhet2"),
+        QStringLiteral("Enhet3"), QStringLiteral("Enhet4"),    QStringLiteral("port1"),
+        QStringLiteral("port2"),  QStringLiteral("port3"),     QStringLiteral("port4")};
+    return falt;
+}
+
+bool ArNaringsfalt(int position) {
+    return position >= ForstaNaringsfalt && position < ForstaNaringsfalt + AntalNaringsamnen;
+}
+
 }  // namespace
+
+void KravLivsmedelslayout(const Tabell& tabell) {
+    const QString namn = tabell.Namn();
+    for (const QString& falt : LastaFalt())
+        if (tabell.Faltposition(falt) < 0)
+            throw Tabellfel(QStringLiteral("Fältet %1 saknas i livsmedelstabellen %2.").arg(falt, namn));
+    if (tabell.AntalFalt() < ForstaNaringsfalt + AntalNaringsamnen)
+        throw Tabellfel(QStringLiteral("Livsmedelstabellen %1 har bara %2 fält; näringsvärdena ska stå i fälten "
+                                       "%3 till %4.")
+                            .arg(namn)
+                            .arg(tabell.AntalFalt())
+                            .arg(ForstaNaringsfalt + 1)
+                            .arg(ForstaNaringsfalt + AntalNaringsamnen));
+    for (const QString& falt : LastaFalt())
+        if (ArNaringsfalt(tabell.Faltposition(falt)))
+            throw Tabellfel(QStringLiteral("Fältet %1 i livsmedelstabellen %2 står bland näringsvärdena "
+                                           "(fälten %3 till %4).")
+                                .arg(falt, namn)
+                                .arg(ForstaNaringsfalt + 1)
+                                .arg(ForstaNaringsfalt + AntalNaringsamnen));
+    if (tabell.Primarnyckel().compare(QLatin1String("Kod"), Qt::CaseInsensitive) != 0)
+        throw Tabellfel(QStringLiteral("Livsmedelstabellen %1 har inte sin primärnyckel på fältet Kod.").arg(namn));
+}
 
 QVector<Faltdefinition> Livsmedelsfalt() {
     return Layout({QStringLiteral("Kod"), Falttyp::Text, 12}, {QStringLiteral("Livsmedel"), Falttyp::Text, 100});

@@ -10,8 +10,11 @@
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <sqlite3.h>
+#include <memory>
+#include <utility>
 
 namespace matvarda {
 namespace {
@@ -42,16 +45,72 @@ Falttyp TypAv(const QString& typnamn) {
     return Falttyp::Text;
 }
 
+sqlite3* Handtag(const QSqlDatabase& db) {
+    const QVariant handtag = db.driver()->handle();
+    if (!handtag.isValid() || qstrcmp(handtag.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(handtag.constData());
+}
+
 QSqlDatabase Anslut(const QString& anslutning, const QString& fil) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), anslutning);
     db.setDatabaseName(fil);
     if (!db.open()) throw Tabellfel(QStringLiteral("Kan inte öppna %1: %2").arg(fil, db.lastError().text()));
-    const QVariant handtag = db.driver()->handle();
-    if (handtag.isValid() && qstrcmp(handtag.typeName(), "sqlite3*") == 0) {
-        if (auto* sqlite = *static_cast<sqlite3* const*>(handtag.constData()))
-            RegistreraSvenskOrdning(sqlite);
-    }
+    if (sqlite3* sqlite = Handtag(db)) RegistreraSvenskOrdning(sqlite);
     return db;
+}
+
+using TSats = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+
+void Bind(sqlite3_stmt* sats, int nummer, const QVariant& varde) {
+    if (varde.isNull()) {
+        sqlite3_bind_null(sats, nummer);
+        return;
+    }
+    switch (varde.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Bool: sqlite3_bind_int64(sats, nummer, varde.toLongLong()); return;
+    case QMetaType::Double:
+    case QMetaType::Float: sqlite3_bind_double(sats, nummer, varde.toDouble()); return;
+    default: {
+        const QByteArray text = varde.toString().toUtf8();
+        sqlite3_bind_text(sats, nummer, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    }
+    }
+}
+
+QVariant Kolumnvarde(sqlite3_stmt* sats, int kolumn) {
+    switch (sqlite3_column_type(sats, kolumn)) {
+    case SQLITE_INTEGER: return QVariant(static_cast<qint64>(sqlite3_column_int64(sats, kolumn)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(sats, kolumn));
+    case SQLITE_NULL: return QVariant();
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(sats, kolumn)), sqlite3_column_bytes(sats, kolumn));
+    default:
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(sats, kolumn)),
+                                 sqlite3_column_bytes(sats, kolumn));
+    }
+}
+
+// Runs a SELECT straight through SQLite, each value read once into memory,
+// and finalizes the statement before it returns.
+QVector<QVariantList> LasRader(sqlite3* db, const QString& sql, const QVariantList& parametrar) {
+    sqlite3_stmt* ny = nullptr;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &ny, nullptr) != SQLITE_OK)
+        throw Tabellfel(QString::fromUtf8(sqlite3_errmsg(db)));
+    const TSats sats(ny, &sqlite3_finalize);
+    for (int i = 0; i < parametrar.size(); ++i) Bind(sats.get(), i + 1, parametrar[i]);
+    const int kolumner = sqlite3_column_count(sats.get());
+    QVector<QVariantList> rader;
+    int status = SQLITE_ROW;
+    while ((status = sqlite3_step(sats.get())) == SQLITE_ROW) {
+        QVariantList rad;
+        rad.reserve(kolumner);
+        for (int k = 0; k < kolumner; ++k) rad.append(Kolumnvarde(sats.get(), k));
+        rader.append(std::move(rad));
+    }
+    if (status != SQLITE_DONE) throw Tabellfel(QString::fromUtf8(sqlite3_errmsg(db)));
+    return rader;
 }
 
 void Kor(QSqlQuery& fraga, const QString& sql, const QVariantList& parametrar = {}) {
@@ -170,36 +229,49 @@ void Tabell::Oppna() {
     faltnamn_.clear();
     falttyper_.clear();
     primarnyckel_.clear();
+    int nyckelfalt = 0;
     while (info.next()) {
         faltnamn_ << info.value(1).toString();
         falttyper_ << TypAv(info.value(2).toString());
-        if (info.value(5).toInt() == 1) primarnyckel_ = info.value(1).toString();
+        if (info.value(5).toInt() == 0) continue;
+        primarnyckel_ = info.value(1).toString();
+        ++nyckelfalt;
     }
     info.finish();
-    if (faltnamn_.isEmpty()) {
+    // Lookups and the walk on from a found row rely on one unique key field.
+    QString fel;
+    if (faltnamn_.isEmpty())
+        fel = QStringLiteral("%1 saknar tabellen %2").arg(Filsokvag(), namn_);
+    else if (nyckelfalt != 1)
+        fel = QStringLiteral("Tabellen %1 har ingen primärnyckel på ett fält (%2)").arg(namn_, Filsokvag());
+    if (!fel.isEmpty()) {
+        info = QSqlQuery();
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(anslutning);
-        throw Tabellfel(QStringLiteral("%1 saknar tabellen %2").arg(Filsokvag(), namn_));
+        throw Tabellfel(fel);
     }
     anslutning_ = anslutning;
-    fraga_ = QSqlQuery(db);
     indexfalt_ = {primarnyckel_};
-    slut_ = true;
+    TomSida();
+}
+
+void Tabell::TomSida() {
+    rader_.clear();
+    plats_ = 0;
+    merEfterSidan_ = false;
+    redigerar_ = false;
 }
 
 void Tabell::Stang() {
     if (!ArOppen()) return;
-    fraga_ = QSqlQuery();
+    TomSida();
     {
         QSqlDatabase db = QSqlDatabase::database(anslutning_, false);
         db.close();
     }
     QSqlDatabase::removeDatabase(anslutning_);
     anslutning_.clear();
-    slut_ = true;
-    aktuellRowid_ = -1;
-    redigerar_ = false;
 }
 
 QSqlDatabase Tabell::Databas() const {
@@ -213,7 +285,7 @@ void Tabell::KravOppen() const {
 
 void Tabell::KravRad() const {
     KravOppen();
-    if (slut_) throw Tabellfel(QStringLiteral("Tabellen %1 står inte på någon rad").arg(namn_));
+    if (Slut()) throw Tabellfel(QStringLiteral("Tabellen %1 står inte på någon rad").arg(namn_));
 }
 
 int Tabell::KravFalt(const QString& falt) const {
@@ -241,9 +313,9 @@ void Tabell::ValjIndex(const QString& index) {
     indexfalt_ = falt;
 }
 
-QString Tabell::Ordning() const {
+QString Tabell::Ordning(const QStringList& index) const {
     QStringList delar;
-    for (const QString& falt : indexfalt_) {
+    for (const QString& falt : index) {
         const int position = Faltposition(falt);
         const bool text = position >= 0 && falttyper_[position] == Falttyp::Text && falt != primarnyckel_;
         delar << Citerat(falt) + (text ? QStringLiteral(" COLLATE SVENSKA") : QString());
@@ -257,57 +329,61 @@ QString Tabell::Filtervillkor() const {
     return Citerat(filterFalt_) + (filterArNull_ ? QStringLiteral(" IS NULL") : QStringLiteral(" IS NOT NULL"));
 }
 
-void Tabell::KorFraga(const QString& villkor, const QVariantList& parametrar) {
+// Reads the rows of the query (at most `grans`, 0 for all) into memory and
+// finishes the statement, so that no lock outlives the call.
+void Tabell::KorFraga(const QString& villkor, const QVariantList& parametrar, const QStringList& index,
+                      int grans) {
     QStringList alla;
     if (!villkor.isEmpty()) alla << villkor;
     if (const QString filter = Filtervillkor(); !filter.isEmpty()) alla << filter;
-    const QString sql = QStringLiteral("SELECT rowid, * FROM %1%2 ORDER BY %3")
-                            .arg(Citerat(namn_),
-                                 alla.isEmpty() ? QString() : QStringLiteral(" WHERE ") + alla.join(" AND "),
-                                 Ordning());
-    QSqlQuery fraga(Databas());
-    fraga.setForwardOnly(true);
-    Kor(fraga, sql, parametrar);
-    fraga_ = std::move(fraga);
-    redigerar_ = false;
-    aktuellRad_.clear();
-    slut_ = !fraga_.next();
-    aktuellRowid_ = slut_ ? -1 : fraga_.value(0).toLongLong();
+    QString sql = QStringLiteral("SELECT rowid, * FROM %1%2 ORDER BY %3")
+                      .arg(Citerat(namn_),
+                           alla.isEmpty() ? QString() : QStringLiteral(" WHERE ") + alla.join(" AND "),
+                           Ordning(index));
+    if (grans > 0) sql += QStringLiteral(" LIMIT %1").arg(grans);
+    sqlite3* db = Handtag(Databas());
+    if (!db) throw Tabellfel(QStringLiteral("Tabellen %1 är ingen SQLite-tabell").arg(namn_));
+    QVector<QVariantList> rader = LasRader(db, sql, parametrar);
+    TomSida();
+    rader_ = std::move(rader);
+    merEfterSidan_ = grans > 0 && rader_.size() == grans;
 }
 
 void Tabell::Forsta() {
     KravOppen();
-    KorFraga({}, {});
+    KorFraga({}, {}, indexfalt_, 0);
 }
 
 void Tabell::Nasta() {
     KravOppen();
-    if (slut_) return;
-    aktuellRad_.clear();
+    if (Slut()) return;
     redigerar_ = false;
-    slut_ = !fraga_.next();
-    aktuellRowid_ = slut_ ? -1 : fraga_.value(0).toLongLong();
+    if (++plats_ < rader_.size() || !merEfterSidan_) return;
+    // The page after a found key: the rows after the last one read, in
+    // primary-key order.
+    const QVariant sista = rader_.last()[Faltposition(primarnyckel_) + 1];
+    KorFraga(Citerat(primarnyckel_) + QStringLiteral(" > ?"), {sista}, {primarnyckel_}, Sidstorlek);
 }
 
-bool Tabell::Slut() const { return slut_; }
+bool Tabell::Slut() const { return plats_ >= rader_.size(); }
 
 bool Tabell::HittaNyckel(const QVariant& nyckel) {
     KravOppen();
-    const QStringList tidigareIndex = indexfalt_;
-    indexfalt_ = {primarnyckel_};
     const int position = Faltposition(primarnyckel_);
     const bool heltal = falttyper_[position] == Falttyp::Heltal;
     const QVariant varde = heltal ? QVariant(nyckel.toLongLong()) : QVariant(nyckel.toString());
-    QSqlQuery tidigare = std::move(fraga_);
-    const bool tidigareSlut = slut_;
-    const qint64 tidigareRowid = aktuellRowid_;
-    KorFraga(Citerat(primarnyckel_) + QStringLiteral(" >= ?"), {varde});
-    if (!slut_ && fraga_.value(position + 1) == varde) return true;
+    const QVector<QVariantList> tidigare = rader_;
+    const qsizetype tidigarePlats = plats_;
+    const bool tidigareMer = merEfterSidan_;
+    KorFraga(Citerat(primarnyckel_) + QStringLiteral(" >= ?"), {varde}, {primarnyckel_}, 1);
+    if (!Slut() && rader_.first()[position + 1] == varde) {
+        indexfalt_ = {primarnyckel_};
+        return true;
+    }
     // No match: the cursor stays where it was.
-    fraga_ = std::move(tidigare);
-    slut_ = tidigareSlut;
-    aktuellRowid_ = tidigareRowid;
-    indexfalt_ = tidigareIndex;
+    rader_ = tidigare;
+    plats_ = tidigarePlats;
+    merEfterSidan_ = tidigareMer;
     return false;
 }
 
@@ -315,7 +391,7 @@ void Tabell::HittaNycklar(const QVariantList& nycklar) {
     KravOppen();
     indexfalt_ = {primarnyckel_};
     const QString platser = QStringList(nycklar.size(), QStringLiteral("?")).join(", ");
-    KorFraga(Citerat(primarnyckel_) + QStringLiteral(" IN (") + platser + ')', nycklar);
+    KorFraga(Citerat(primarnyckel_) + QStringLiteral(" IN (") + platser + ')', nycklar, indexfalt_, 0);
 }
 
 int Tabell::AntalFalt() const { return static_cast<int>(faltnamn_.size()); }
@@ -332,8 +408,7 @@ QVariant Tabell::Varde(int position) const {
     KravRad();
     if (position < 0 || position >= AntalFalt())
         throw Tabellfel(QStringLiteral("Fält nr %1 finns inte i %2").arg(position).arg(namn_));
-    if (!aktuellRad_.isEmpty()) return aktuellRad_[position];
-    return fraga_.value(position + 1);
+    return rader_[plats_][position + 1];
 }
 
 QList<QVariantList> Tabell::LasFalt(const QList<int>& positioner) {
@@ -349,7 +424,7 @@ QList<QVariantList> Tabell::LasFalt(const QList<int>& positioner) {
     fraga.setForwardOnly(true);
     Kor(fraga, QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
                    .arg(kolumner.join(", "), Citerat(namn_),
-                        filter.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter, Ordning()));
+                        filter.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter, Ordning(indexfalt_)));
     QList<QVariantList> rader;
     while (fraga.next()) {
         QVariantList rad;
@@ -365,9 +440,10 @@ QString Tabell::Text(const QString& falt) const { return Text(KravFalt(falt)); }
 QString Tabell::Text(int position) const {
     const QVariant varde = Varde(position);
     if (varde.isNull()) return {};
-    // Numbers read as text follow the system's decimal separator.
+    // Numbers read as text follow the system's decimal separator (the
+    // default locale, which is the system's unless a test sets another).
     if (falttyper_[position] == Falttyp::Flyttal) {
-        QLocale lokal = QLocale::system();
+        QLocale lokal;
         lokal.setNumberOptions(QLocale::OmitGroupSeparator);
         return lokal.toString(varde.toDouble(), 'g', QLocale::FloatingPointShortest);
     }
@@ -401,14 +477,12 @@ void Tabell::Posta() {
         tilldelningar << Citerat(it.key()) + QStringLiteral(" = ?");
         parametrar << it.value();
     }
-    parametrar << aktuellRowid_;
+    QVariantList& rad = rader_[plats_];
+    parametrar << rad.first();
     QSqlQuery fraga(Databas());
     Kor(fraga, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(Citerat(namn_), tilldelningar.join(", ")),
         parametrar);
-    // The open cursor may still hold the old values; keep the posted row.
-    if (aktuellRad_.isEmpty())
-        for (int i = 0; i < AntalFalt(); ++i) aktuellRad_ << fraga_.value(i + 1);
-    for (auto it = andringar_.cbegin(); it != andringar_.cend(); ++it) aktuellRad_[Faltposition(it.key())] = it.value();
+    for (auto it = andringar_.cbegin(); it != andringar_.cend(); ++it) rad[Faltposition(it.key()) + 1] = it.value();
     andringar_.clear();
 }
 

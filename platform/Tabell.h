@@ -2,9 +2,11 @@
 
 // The table store: one SQLite file per table (<folder>/<table>.db), read
 // through a cursor that walks an index, as the food and norm tables need it.
+// The cursor reads rows into memory and finishes every statement at once, so
+// the store never holds a lock between calls: other connections (the editors'
+// own, the importer, a user's SQLite tool) can write while the program runs.
 
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -61,12 +63,13 @@ public:
     void Nasta();
     bool Slut() const;
     // Looks the key up in the primary index; on a match the cursor stands on
-    // that row and walks on in primary-key order.
+    // that row and walks on in primary-key order, a page of rows at a time.
     bool HittaNyckel(const QVariant& nyckel);
     // Walks the rows whose primary key is one of the keys, in key order: one
     // query for many lookups.
     void HittaNycklar(const QVariantList& nycklar);
 
+    QString Primarnyckel() const { return primarnyckel_; }
     int AntalFalt() const;
     QString Faltnamn(int position) const;
     int Faltposition(const QString& namn) const;  // -1 when missing
@@ -108,8 +111,11 @@ public:
 private:
     void KravOppen() const;
     void KravRad() const;
-    void KorFraga(const QString& villkor, const QVariantList& parametrar);
-    QString Ordning() const;
+    static constexpr int Sidstorlek = 64;  // rows a walk from a found key reads at a time
+
+    void TomSida();
+    void KorFraga(const QString& villkor, const QVariantList& parametrar, const QStringList& index, int grans);
+    QString Ordning(const QStringList& index) const;
     QString Filtervillkor() const;
     int KravFalt(const QString& falt) const;
 
@@ -123,10 +129,11 @@ private:
     QString filterFalt_;
     bool filterArNull_ = false;
     bool filtrerad_ = false;
-    QSqlQuery fraga_;
-    bool slut_ = true;
-    qint64 aktuellRowid_ = -1;
-    QVariantList aktuellRad_;
+    // The rows read by the last query, each rowid first, then the fields;
+    // when `merEfterSidan_` the walk goes on from the last row's key.
+    QVector<QVariantList> rader_;
+    qsizetype plats_ = 0;
+    bool merEfterSidan_ = false;
     bool redigerar_ = false;
     QVariantMap andringar_;
 };

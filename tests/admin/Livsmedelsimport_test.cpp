@@ -201,6 +201,10 @@ TEST_F(LivsmedelsimportTest, UpdateKeepsCodesAndEditsMovesRetiredAndAddsNew) {
                            regler, Tabeller());
     SattFalt(Tabeller(), "20005", "kgpris", "31.50");
     SattFalt(Tabeller(), "Z0001", "Livsmedel", "Mormors bullar");  // the user fills a reserve row
+    // The user's price, unit and picture group of the kiwi, which leaves and comes back.
+    SattFalt(Tabeller(), "20006", "kgpris", "44");
+    SattFalt(Tabeller(), "20006", "Enhet", "st");
+    SattFalt(Tabeller(), "20006", "Grupp2", "Övrigt");
 
     // The next release renames the banana and moves it to another group,
     // drops the kiwi and brings a new food.
@@ -227,7 +231,11 @@ TEST_F(LivsmedelsimportTest, UpdateKeepsCodesAndEditsMovesRetiredAndAddsNew) {
 
     // The kiwi comes back in a later release: same code, out of fodtab2005.
     UppdateraLivsmedelstabeller(Las("2023", {{6, "Kiwi", "Frukt, bär"}}), regler, Tabeller());
-    EXPECT_EQ(LasRader(Tabeller(), "fodtab100").at("20006").Livsmedel, "Kiwi");
+    const TRad kiwi = LasRader(Tabeller(), "fodtab100").at("20006");
+    EXPECT_EQ(kiwi.Livsmedel, "Kiwi");
+    EXPECT_EQ(kiwi.Kgpris, "44");  // not the rules' 25
+    EXPECT_EQ(kiwi.Enhet, "st");
+    EXPECT_EQ(kiwi.Grupp2, "Övrigt");
     const auto senare2005 = LasRader(Tabeller(), "fodtab2005");
     EXPECT_EQ(senare2005.count("20006"), 0u);
     EXPECT_EQ(senare2005.count("20005"), 1u);

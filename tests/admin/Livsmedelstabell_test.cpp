@@ -43,7 +43,7 @@ TEST(Tabellkolumner, OrdningRubrikerOchFormat) {
 }
 
 TEST(VisaCell, HogstTvaDecimalerUtomDetSomVisasSomLagrat) {
-    const QString p = QLocale::system().decimalPoint();
+    const QString p = QLocale().decimalPoint();
     const struct {
         QVariant varde;
         Kolumnformat format;

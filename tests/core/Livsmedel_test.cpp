@@ -1,6 +1,8 @@
 #include "core/Livsmedel.h"
+#include "core/Tabellayout.h"
 #include "stod/Fixtur.h"
 
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -34,7 +36,9 @@ TEST(OppnaLivsmedelstabeller, ListanFoljerNamnordningOchGrupperLaggsTillEnGang) 
                                 {"1001", "Gurka", "Grönsaker, baljväxter, svamp", "Grönsaker", "st", 300, ""}});
     TLivsmedelstabeller tabeller;
     TLivsmedelskatalog katalog;
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
     OppnaLivsmedelstabeller(mapp.path(), tabeller, katalog);
+    QLocale::setDefault(QLocale::c());
 
     ASSERT_EQ(katalog.AntalLivsmedel, 5);
     QStringList namn;
@@ -46,7 +50,7 @@ TEST(OppnaLivsmedelstabeller, ListanFoljerNamnordningOchGrupperLaggsTillEnGang) 
     EXPECT_EQ(brod.Kod, "6001");
     EXPECT_EQ(brod.Grupp2, "Bröd,spannmål");
     EXPECT_EQ(brod.Enhet, "skiva");
-    EXPECT_TRUE(brod.Portionsstorlek == "37,5" || brod.Portionsstorlek == "37.5") << brod.Portionsstorlek.toStdString();
+    EXPECT_EQ(brod.Portionsstorlek, "37,5");  // the system's decimal separator
 }
 
 TEST(OppnaLivsmedelstabeller, SaknadTabellGerTabellensFel) {
@@ -55,6 +59,46 @@ TEST(OppnaLivsmedelstabeller, SaknadTabellGerTabellensFel) {
     TLivsmedelstabeller tabeller;
     TLivsmedelskatalog katalog;
     EXPECT_THROW(OppnaLivsmedelstabeller(mapp.path(), tabeller, katalog), Tabellfel);
+}
+
+// Tables edited outside the program are refused at the start, with the
+// field and the table named, instead of failing at the first food added.
+TEST(OppnaLivsmedelstabeller, TabellMedFelLayoutVagrasMedNamnetPaFaltet) {
+    QStringList sistaNaringarna;
+    for (int i = AntalNaringsamnen - 10; i < AntalNaringsamnen; ++i) sistaNaringarna << Naringsfaltnamn[i];
+    const struct {
+        const char* tabell;
+        QStringList utan;
+        QString nyckel;
+        QString meddelande;  // %1: the table's file
+    } fall[] = {
+        {"fodtab100", {"kgpris"}, "Kod", "Fältet kgpris saknas i livsmedelstabellen fodtab100."},
+        {"fodtab100", {"port4"}, "Kod", "Fältet port4 saknas i livsmedelstabellen fodtab100."},
+        {"fodtab2005", {"port1"}, "Kod", "Fältet port1 saknas i livsmedelstabellen fodtab2005."},
+        {"fodtab100", sistaNaringarna, "Kod",
+         "Livsmedelstabellen fodtab100 har bara 63 fält; näringsvärdena ska stå i fälten 15 till 65."},
+        {"fodtab100", {"Res2"}, "Kod",
+         "Fältet Enhet1 i livsmedelstabellen fodtab100 står bland näringsvärdena (fälten 15 till 65)."},
+        {"fodtab100", {}, "", "Tabellen fodtab100 har ingen primärnyckel på ett fält (%1)"},
+        {"fodtab100", {}, "Livsmedel", "Livsmedelstabellen fodtab100 har inte sin primärnyckel på fältet Kod."},
+    };
+    for (const auto& f : fall) {
+        SCOPED_TRACE(f.meddelande.toStdString());
+        QTemporaryDir mapp;
+        SkapaTabeller(mapp.path(), {});
+        QVector<Faltdefinition> falt = Livsmedelsfalt();
+        falt.removeIf([&](const Faltdefinition& d) { return f.utan.contains(d.Namn); });
+        Tabell::Skapa(mapp.path(), f.tabell, falt, f.nyckel, {{"livsmedel", "Livsmedel"}});
+        TLivsmedelstabeller tabeller;
+        TLivsmedelskatalog katalog;
+        try {
+            OppnaLivsmedelstabeller(mapp.path(), tabeller, katalog);
+            ADD_FAILURE() << "tabellen godtogs";
+        } catch (const Tabellfel& fel) {
+            const QString fil = Tabell(mapp.path(), f.tabell).Filsokvag();
+            EXPECT_EQ(fel.Meddelande(), f.meddelande.contains("%1") ? f.meddelande.arg(fil) : f.meddelande);
+        }
+    }
 }
 
 TEST(HamtaLivsmedel, HittarPaHelaKodenOchLaserNaringPaPosition) {

@@ -36,6 +36,7 @@ const std::vector<Fall> Fallen{
     {"konfigurerat losenord nekas for TAKPANN-atgard", QByteArray("Hemlig\r\n"), Krav::Takpann,
      QStringLiteral("HEMLIG"), false},
     {"forsta raden ett tecken ger TAKPANN", QByteArray("x\r\n"), Krav::Losenord, QStringLiteral("takpann"), true},
+    {"tva tecken ar ett losenord", QByteArray("xy\r\n"), Krav::Losenord, QStringLiteral("XY"), true},
     {"tom fil ger TAKPANN", QByteArray(), Krav::Losenord, QStringLiteral("TAKPANN"), true},
     {"å skrivet som versal nekas", QByteArray("bl\xe5" "b\xe4r\r\n"), Krav::Losenord, QStringLiteral("BLÅBÄR"), false},
     {"å skrivet som gemen godtas", QByteArray("bl\xe5" "b\xe4r\r\n"), Krav::Losenord, QStringLiteral("BLåBäR"), true},

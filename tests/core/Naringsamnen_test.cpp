@@ -18,7 +18,8 @@ TEST(TextTillTal, LaserDecimalkommaOchGer0ForAlltAnnat) {
     } fall[] = {{"  12,5", 12.5f, true}, {"12.5", 12.5f, true}, {"1,5,0", 0.0f, false}, {"", 0.0f, false},
                 {"12 ", 0.0f, false},    {"abc", 0.0f, false},  {"-3,25", -3.25f, true}, {"1e2", 100.0f, true},
                 {"inf", 0.0f, false},    {"0x10", 0.0f, false}, {",5", 0.5f, true},      {"-", 0.0f, false},
-                {"0", 0.0f, true},       {"  ", 0.0f, false}};
+                {"0", 0.0f, true},       {"  ", 0.0f, false},   {"1e39", 0.0f, false},   {"-1e39", 0.0f, false},
+                {"3,4e38", 3.4e38f, true}};
     for (const auto& f : fall) {
         const QString text = QString::fromUtf8(f.text);
         EXPECT_FLOAT_EQ(TextTillTal(text), f.varde) << f.text;

@@ -51,6 +51,7 @@ TEST(Livsmedelsval, NamnsokningBorjanForstUtanReservOchMedFilter) {
     EXPECT_TRUE(SokPaNamn(k, "serv", false).Namn.isEmpty());
     EXPECT_EQ(SokPaNamn(k, "soppa", true).Namn, QStringList());
     EXPECT_EQ(SokPaNamn(k, "ärt", true).Namn, QStringList({"Ärtor gröna"}));
+    EXPECT_EQ(SokPaNamn(k, "öl", true).Namn, QStringList({"Öl ljus", "Mjölk standard"}));  // 9 is a raw-material group
 }
 
 // The type-ahead's foods come from a table, so the order is the name

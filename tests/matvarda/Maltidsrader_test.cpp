@@ -132,6 +132,9 @@ TEST_F(MaltidsraderTest, OkaMinskaOchTaBort) {
     EXPECT_FLOAT_EQ(Maltid()[1].Gram, 132);
     EXPECT_TRUE(Minska(*t, dialoger));
     EXPECT_FLOAT_EQ(Maltid()[1].Gram, 120);
+    Maltid()[1].Gram = 300;
+    Oka(*t);
+    EXPECT_FLOAT_EQ(Maltid()[1].Gram, 312);  // a tenth of the unit, not of the grams
 
     Maltid()[1].Gram = 10;  // 10 g of a 120 g unit: a tenth is 12 g
     dialoger.Svara(Svar::Nej);

@@ -3,13 +3,62 @@
 #include "stod/Fixtur.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
+#include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace matvarda;
 using namespace matvarda::test;
 
 namespace {
+
+// Writes a price through a connection of its own that does not wait for a
+// lock, as a user's SQLite tool does; returns the error, empty on success.
+QString SkrivPrisUtifran(const QString& fil, const QString& kod, const QString& pris) {
+    const QString anslutning = QStringLiteral("utifran");
+    QString fel;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), anslutning);
+        db.setDatabaseName(fil);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        QSqlQuery fraga(db);
+        if (!db.open())
+            fel = db.lastError().text();
+        else if (!fraga.exec(QStringLiteral("UPDATE fodtab100 SET kgpris = '%1' WHERE Kod = '%2'").arg(pris, kod)))
+            fel = fraga.lastError().text();
+    }
+    QSqlDatabase::removeDatabase(anslutning);
+    return fel;
+}
+
+// Started again with this variable naming a table file, the test binary
+// only writes a price to it and ends: the writer of another process.
+constexpr char Barnvariabel[] = "MATVARDA_TEST_SKRIV_PRIS";
+[[maybe_unused]] const bool Barnprocess = [] {
+    const QString fil = qEnvironmentVariable(Barnvariabel);
+    if (fil.isEmpty()) return false;
+    const QString fel = SkrivPrisUtifran(fil, QStringLiteral("2003"), QStringLiteral("77"));
+    if (!fel.isEmpty()) fprintf(stderr, "%s\n", qPrintable(fel));
+    std::exit(fel.isEmpty() ? 0 : 1);
+}();
+
+QString SkrivPrisIAnnanProcess(const QString& fil) {
+    QProcess barn;
+    QProcessEnvironment miljo = QProcessEnvironment::systemEnvironment();
+    miljo.insert(Barnvariabel, fil);
+    barn.setProcessEnvironment(miljo);
+    barn.start(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath(), {QStringLiteral("--gtest_filter=-*")});
+    if (!barn.waitForFinished(30000)) return QStringLiteral("barnprocessen blev inte klar");
+    if (barn.exitStatus() != QProcess::NormalExit || barn.exitCode() != 0)
+        return QString::fromLocal8Bit(barn.readAllStandardError());
+    return {};
+}
 
 class TabellTest : public ::testing::Test {
 protected:
@@ -102,6 +151,46 @@ TEST_F(TabellTest, LasFaltGerFaltenIIndexordningOchLamnarMarkoren) {
     EXPECT_TRUE(tabell.LasFalt({0}).isEmpty());
 }
 
+// Whatever the store did last, another connection of this process and
+// another process can write to the table while it stays open.
+TEST_F(TabellTest, AndraKanSkrivaMedanTabellenArOppen) {
+    const std::pair<const char*, std::function<void()>> steg[] = {
+        {"öppnad", [] {}},
+        {"uppslag", [&] { ASSERT_TRUE(tabell.HittaNyckel(QString("2002"))); }},
+        {"misslyckat uppslag", [&] { ASSERT_FALSE(tabell.HittaNyckel(QString("2000"))); }},
+        {"halvvägs i namnindexet", [&] {
+             tabell.ValjIndex("livsmedel");
+             tabell.Forsta();
+             tabell.Nasta();
+         }},
+        {"namnsökning i indexet", [&] {
+             for (tabell.Forsta(); !tabell.Slut() && tabell.Text("Livsmedel") != "zucchini"; tabell.Nasta()) {}
+             ASSERT_FALSE(tabell.Slut());
+         }},
+        {"vidare från ett uppslag", [&] {
+             ASSERT_TRUE(tabell.HittaNyckel(QString("2001")));
+             tabell.Nasta();
+             ASSERT_EQ(tabell.Text("Kod"), "2002");
+         }},
+        {"pris skrivet tillbaka", [&] {
+             ASSERT_TRUE(tabell.HittaNyckel(QString("2001")));
+             tabell.Redigera();
+             tabell.SattFalt("kgpris", "21");
+             tabell.Posta();
+         }},
+    };
+    for (const auto& [namn, gor] : steg) {
+        SCOPED_TRACE(namn);
+        gor();
+        EXPECT_EQ(SkrivPrisUtifran(tabell.Filsokvag(), "2002", "66"), "");
+        EXPECT_EQ(SkrivPrisIAnnanProcess(tabell.Filsokvag()), "");
+    }
+    ASSERT_TRUE(tabell.HittaNyckel(QString("2002")));
+    EXPECT_EQ(tabell.Text("kgpris"), "66");
+    ASSERT_TRUE(tabell.HittaNyckel(QString("2003")));
+    EXPECT_EQ(tabell.Text("kgpris"), "77");
+}
+
 TEST_F(TabellTest, FiltretVisarBaraRaderMedVarde) {
     tabell.SattFilter("kgpris IS NOT NULL");
     tabell.Filtrera(true);
@@ -167,6 +256,7 @@ TEST(SvenskOrdning, BokstavernaAAOEfterZOchSkiftlägetSpelarIngenRoll) {
     EXPECT_LT(JamforSvenskt("Ål", "äpple"), 0);
     EXPECT_LT(JamforSvenskt("ÄPPLE", "öl"), 0);
     EXPECT_LT(JamforSvenskt("apelsin", "Banan"), 0);
+    EXPECT_LT(JamforSvenskt("abborre", "Apelsin"), 0);
     EXPECT_LT(JamforSvenskt("Crème", "creme fraiche"), 0);
     EXPECT_LT(JamforSvenskt("ost", "ostkaka"), 0);
     EXPECT_NE(JamforSvenskt("Ost", "ost"), 0);
