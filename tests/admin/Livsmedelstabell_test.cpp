@@ -42,8 +42,10 @@ TEST(Tabellkolumner, OrdningRubrikerOchFormat) {
     EXPECT_EQ(k.last().Bredd, 16);
 }
 
+// With the Swedish decimal comma, as the grid shows it on a Swedish system.
 TEST(VisaCell, HogstTvaDecimalerUtomDetSomVisasSomLagrat) {
-    const QString p = QLocale().decimalPoint();
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    const QString p = QStringLiteral(",");
     const struct {
         QVariant varde;
         Kolumnformat format;
@@ -56,6 +58,7 @@ TEST(VisaCell, HogstTvaDecimalerUtomDetSomVisasSomLagrat) {
         {QString("12,50"), Kolumnformat::TextSomTal, "12,50"}, {QString("Gurka"), Kolumnformat::Text, "Gurka"},
     };
     for (const auto& f : fall) EXPECT_EQ(VisaCell(f.varde, f.format), f.text) << f.varde.toString().toStdString();
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST(LasCell, TalSomTextTillTalKanLasaTomtTillatetResten) {
