@@ -151,9 +151,7 @@ void TFormTab::OrdnaKolumner() {
     for (int plats = 0; plats < ordning.size(); ++plats)
         rubriker->moveSection(rubriker->visualIndex(ordning[plats]), plats);
     rubriker->setDefaultSectionSize(70);
-    DBISAMDBGrid1->setColumnWidth(DBISAMTableLivs->fieldIndex(QStringLiteral("Livsmedel")), 280);
-    for (const char* grupp : {"Grupp1", "Grupp2"})
-        DBISAMDBGrid1->setColumnWidth(DBISAMTableLivs->fieldIndex(QString::fromLatin1(grupp)), 110);
+    if (!ordning.isEmpty()) DBISAMDBGrid1->setColumnWidth(ordning.value(1), 280);
 }
 
 bool TFormTab::Last() const { return DBISAMDBGrid1->editTriggers() == QAbstractItemView::NoEditTriggers; }

@@ -114,14 +114,9 @@ QVector<int> TLivsmedelsmodell::VisadeKolumner() const {
 
 bool TLivsmedelsmodell::Ordna(Tabellordning ordning) {
     ordning_ = ordning;
-    if (!select()) {
-        fel_ = lastError().text();
-        return false;
-    }
-    // Every row at once: the scroll bar shows the whole table and the
-    // reserve rows at its end are one drag away.
-    while (canFetchMore()) fetchMore();
-    return true;
+    if (select()) return true;
+    fel_ = lastError().text();
+    return false;
 }
 
 QString TLivsmedelsmodell::orderByClause() const {
