@@ -26,7 +26,7 @@ struct TNormkolumn {
 
 QStringList LasUtf8Rader(const QString& fil) {
     const auto innehall = LasFil(fil);
-    if (!innehall) throw Importfel(QStringLiteral("Kan ej läsa %1").arg(fil));
+    if (!innehall) throw Fel(QStringLiteral("Kan ej läsa %1").arg(fil));
     QStringList rader = DelaRader(QString::fromUtf8(*innehall));
     while (!rader.isEmpty() && rader.last().isEmpty()) rader.removeLast();
     return rader;
@@ -67,7 +67,7 @@ double Cellvarde(const QString& cell, int index, double energiKj, const QString&
         const double tal = cell.toDouble(&ok);
         if (ok) return tal;
     }
-    throw Importfel(QStringLiteral("%1: kan ej tolka \"%2\"").arg(plats, cell));
+    throw Fel(QStringLiteral("%1: kan ej tolka \"%2\"").arg(plats, cell));
 }
 
 QVector<TNormkolumn> LasNormer(const QString& kalla) {
@@ -85,18 +85,18 @@ QVector<TNormkolumn> LasNormer(const QString& kalla) {
             for (int i = 1; i < celler.size(); ++i) kolumner.append({celler[i].toInt(), {}, {}});
             continue;
         }
-        if (celler.size() < kolumner.size() + 1) throw Importfel(QStringLiteral("%1: för få kolumner").arg(plats));
+        if (celler.size() < kolumner.size() + 1) throw Fel(QStringLiteral("%1: för få kolumner").arg(plats));
         if (namn == QLatin1String("Norm")) {
             for (int i = 0; i < kolumner.size(); ++i) kolumner[i].Norm = celler[i + 1];
             continue;
         }
         const int index = Naringsindex(namn);
-        if (index < 0 || index == EnergiKcal) throw Importfel(QStringLiteral("%1: okänt eller framräknat fält \"%2\"").arg(plats, namn));
-        if (celler.size() != kolumner.size() + 2) throw Importfel(QStringLiteral("%1: värden och källa väntas").arg(plats));
+        if (index < 0 || index == EnergiKcal) throw Fel(QStringLiteral("%1: okänt eller framräknat fält \"%2\"").arg(plats, namn));
+        if (celler.size() != kolumner.size() + 2) throw Fel(QStringLiteral("%1: värden och källa väntas").arg(plats));
         naringsrader[index] = celler.mid(1, kolumner.size());
         naringsrader[index].append(plats);
     }
-    if (!naringsrader.count(EnergiKj)) throw Importfel(QStringLiteral("%1: energibehovet i kJ saknas").arg(kalla));
+    if (!naringsrader.count(EnergiKj)) throw Fel(QStringLiteral("%1: energibehovet i kJ saknas").arg(kalla));
     for (int k = 0; k < kolumner.size(); ++k) {
         TNormkolumn& kolumn = kolumner[k];
         const QString plats = naringsrader[EnergiKj].last();
@@ -141,7 +141,7 @@ QByteArray TillCodepage850(const QString& text) {
         }
         const auto i = bokstaver.find(c.unicode());
         if (i == bokstaver.end())
-            throw Importfel(QStringLiteral("Tecknet \"%1\" kan inte skrivas i nvnamn.txt").arg(c));
+            throw Fel(QStringLiteral("Tecknet \"%1\" kan inte skrivas i nvnamn.txt").arg(c));
         byte.append(i->second);
     }
     return byte;
@@ -150,15 +150,15 @@ QByteArray TillCodepage850(const QString& text) {
 void SkrivNvnamn(const QString& kalla, const QString& fil) {
     QByteArray innehall;
     for (const QString& rad : LasUtf8Rader(kalla)) innehall += TillCodepage850(rad) + "\r\n";
-    if (!SkrivFil(fil, innehall)) throw Importfel(QStringLiteral("Kan ej skriva %1").arg(fil));
+    if (!SkrivFil(fil, innehall)) throw Fel(QStringLiteral("Kan ej skriva %1").arg(fil));
 }
 
 void SkrivWindowsfil(const QString& kalla, const QString& fil) {
     const QStringList rader = UtanKommentarer(LasUtf8Rader(kalla));
     for (const QString& rad : rader)
         if (FranWindows1252(TillWindows1252(rad)) != rad)
-            throw Importfel(QStringLiteral("%1: \"%2\" har tecken utanför Windows-1252").arg(kalla, rad));
-    if (!SkrivTextrader(fil, rader)) throw Importfel(QStringLiteral("Kan ej skriva %1").arg(fil));
+            throw Fel(QStringLiteral("%1: \"%2\" har tecken utanför Windows-1252").arg(kalla, rad));
+    if (!SkrivTextrader(fil, rader)) throw Fel(QStringLiteral("Kan ej skriva %1").arg(fil));
 }
 
 void SkrivAktivitetsfil(const QString& kalla, const QString& fil) {
@@ -167,10 +167,10 @@ void SkrivAktivitetsfil(const QString& kalla, const QString& fil) {
     for (const QString& rad : UtanKommentarer(LasUtf8Rader(kalla))) {
         if (rad.trimmed().isEmpty()) continue;
         const QStringList celler = rad.split(tabbar);
-        if (celler.size() < 2) throw Importfel(QStringLiteral("%1: \"%2\" saknar faktor").arg(kalla, rad));
+        if (celler.size() < 2) throw Fel(QStringLiteral("%1: \"%2\" saknar faktor").arg(kalla, rad));
         rader << celler[0].trimmed() << celler[1].trimmed();
     }
-    if (!SkrivTextrader(fil, rader)) throw Importfel(QStringLiteral("Kan ej skriva %1").arg(fil));
+    if (!SkrivTextrader(fil, rader)) throw Fel(QStringLiteral("Kan ej skriva %1").arg(fil));
 }
 
 QStringList ByggLeverans(const QString& datamapp, const QString& utmapp) {
@@ -178,7 +178,7 @@ QStringList ByggLeverans(const QString& datamapp, const QString& utmapp) {
     const QDir ut(utmapp);
     QDir().mkpath(utmapp);
     const QStringList utgavor = QDir(data.filePath(QStringLiteral("source"))).entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
-    if (utgavor.size() != 1) throw Importfel(QStringLiteral("source/ ska ha exakt en utgåva (.csv)"));
+    if (utgavor.size() != 1) throw Fel(QStringLiteral("source/ ska ha exakt en utgåva (.csv)"));
 
     const TUtgava utgava = LasUtgava(data.filePath(QStringLiteral("source/") + utgavor[0]));
     const TLivsmedelsregler regler = TLivsmedelsregler::Las(data.filePath(QStringLiteral("regler")));

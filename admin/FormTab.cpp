@@ -48,7 +48,7 @@ private:
     const TLivsmedelsmodell& modell_;
 };
 
-QString Tabellfelmeddelande(const QString& fil, const Tabellfel& fel) {
+QString Tabellfelmeddelande(const QString& fil, const Fel& fel) {
     return QStringLiteral("Kan ej öppna livsmedelstabellen %1.\n%2").arg(fil, fel.Meddelande());
 }
 
@@ -130,14 +130,14 @@ void TFormTab::FormCreate() {
     try {
         fodtab100_.Oppna();
         KopplaGrid();
-    } catch (const Tabellfel& fel) {
+    } catch (const Fel& fel) {
         omgivning_.Dialogerna.Meddelande(Tabellfelmeddelande(fodtab100_.Filsokvag(), fel));
     }
 }
 
 void TFormTab::KopplaGrid() {
     DBISAMTableLivs = new TLivsmedelsmodell(fodtab100_.Databas(), fodtab100_.Namn());
-    if (!DBISAMTableLivs->Ordna(Tabellordning::Nummer)) throw Tabellfel(DBISAMTableLivs->Fel());
+    if (!DBISAMTableLivs->Ordna(Tabellordning::Nummer)) throw Fel(DBISAMTableLivs->Fel());
     DBISAMDBGrid1->setModel(DBISAMTableLivs);
     DBISAMDBGrid1->setItemDelegate(new TCelldelegat(*DBISAMTableLivs, DBISAMDBGrid1));
     connect(DBISAMDBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TFormTab::LamnaRad);
@@ -168,7 +168,7 @@ void TFormTab::Ordna(Tabellordning ordning) {
             Button2->setVisible(ordning == Tabellordning::Nummer);
             DBISAMDBGrid1->setCurrentIndex(DBISAMTableLivs->index(0, DBISAMTableLivs->VisadeKolumner().value(0)));
         } else {
-            omgivning_.Dialogerna.Meddelande(Tabellfelmeddelande(fodtab100_.Filsokvag(), Tabellfel(DBISAMTableLivs->Fel())));
+            omgivning_.Dialogerna.Meddelande(Tabellfelmeddelande(fodtab100_.Filsokvag(), Fel(DBISAMTableLivs->Fel())));
         }
     }
     SpeedButton1->setChecked(nedtryckt_ == Tabellordning::Nummer);
@@ -221,7 +221,7 @@ void TFormTab::ButtonTaBortAsteriskClick() {
         const int antal = TaBortAsterisk(fodtab100_);
         LasOm();
         omgivning_.Dialogerna.Meddelande(AsteriskMeddelande(antal));
-    } catch (const Tabellfel& fel) {
+    } catch (const Fel& fel) {
         omgivning_.Dialogerna.Meddelande(QStringLiteral("Kan ej ändra livsmedelstabellen.\n%1").arg(fel.Meddelande()));
     }
 }

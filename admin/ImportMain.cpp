@@ -48,7 +48,7 @@ QTextStream& Ut() {
     return ut;
 }
 
-QTextStream& Fel() {
+QTextStream& Felut() {
     static QTextStream fel(stderr);
     return fel;
 }
@@ -56,7 +56,7 @@ QTextStream& Fel() {
 void SkrivResultat(const TImportresultat& r) {
     Ut() << r.Livsmedel << " livsmedel, varav " << r.Nya << " nya; " << r.Flyttade << " flyttade till fodtab2005; "
          << r.Reservrader << " lediga reservrader.\n";
-    for (const QString& v : r.Varningar) Fel() << "Varning: " << v << "\n";
+    for (const QString& v : r.Varningar) Felut() << "Varning: " << v << "\n";
 }
 
 int Visa(const QString& utgavefil, const QString& regelmapp) {
@@ -69,7 +69,7 @@ int Visa(const QString& utgavefil, const QString& regelmapp) {
         Ut() << Livsmedelskod(h.Kodtecken, l.Nummer) << '\t' << l.Namn << '\t' << l.Gruppering << '\t' << h.Bildgrupp
              << '\t' << SkrivEnheter(h.Enheter) << '\t' << h.Kgpris << '\n';
     }
-    for (const QString& v : varningar) Fel() << "Varning: " << v << "\n";
+    for (const QString& v : varningar) Felut() << "Varning: " << v << "\n";
     return 0;
 }
 
@@ -85,12 +85,12 @@ int Kor(const QStringList& arg) {
     }
     if (kommando == QLatin1String("leverans") && arg.size() == 3) {
         const QStringList varningar = ByggLeverans(arg[1], arg[2]);
-        for (const QString& v : varningar) Fel() << "Fel: " << v << "\n";
+        for (const QString& v : varningar) Felut() << "Fel: " << v << "\n";
         return varningar.isEmpty() ? 0 : 1;
     }
     if (kommando == QLatin1String("visa") && arg.size() == 3) return Visa(arg[1], arg[2]);
     const bool bettOmHjalp = kommando == QLatin1String("--help") || kommando == QLatin1String("-h");
-    (bettOmHjalp ? Ut() : Fel()) << Hjalp;
+    (bettOmHjalp ? Ut() : Felut()) << Hjalp;
     return bettOmHjalp ? 0 : 2;
 }
 
@@ -100,10 +100,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     try {
         return Kor(app.arguments().mid(1));
-    } catch (const Importfel& fel) {
-        Fel() << fel.Meddelande() << "\n";
-    } catch (const Tabellfel& fel) {
-        Fel() << fel.Meddelande() << "\n";
+    } catch (const Fel& fel) {
+        Felut() << fel.Meddelande() << "\n";
     }
     return 1;
 }

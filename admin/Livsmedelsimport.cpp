@@ -77,7 +77,7 @@ QVector<TTabellrad> LasTabell(const QString& mapp, const QString& namn) {
     tabell.Oppna();
     const int antal = static_cast<int>(Livsmedelsfalt().size());
     if (tabell.AntalFalt() != antal)
-        throw Importfel(QStringLiteral("%1 har %2 fält, väntade %3").arg(tabell.Filsokvag()).arg(tabell.AntalFalt()).arg(antal));
+        throw Fel(QStringLiteral("%1 har %2 fält, väntade %3").arg(tabell.Filsokvag()).arg(tabell.AntalFalt()).arg(antal));
     QVector<TTabellrad> rader;
     tabell.ValjIndex(QString());
     for (tabell.Forsta(); !tabell.Slut(); tabell.Nasta()) {
@@ -117,7 +117,7 @@ QString LedigKod(const QString& kod, const QSet<QString>& upptagna) {
     if (!upptagna.contains(kod)) return kod;
     for (char tillagg = 'a'; tillagg <= 'z'; ++tillagg)
         if (!upptagna.contains(kod + QLatin1Char(tillagg))) return kod + QLatin1Char(tillagg);
-    throw Importfel(QStringLiteral("Ingen ledig kod för %1").arg(kod));
+    throw Fel(QStringLiteral("Ingen ledig kod för %1").arg(kod));
 }
 
 void ErsattTabeller(const QString& mapp, const QString& nyMapp) {
@@ -126,9 +126,9 @@ void ErsattTabeller(const QString& mapp, const QString& nyMapp) {
         const QString kopia = fil + QStringLiteral(".bak");
         QFile::remove(kopia);
         if (QFile::exists(fil) && !QFile::rename(fil, kopia))
-            throw Importfel(QStringLiteral("Kan ej byta namn på %1").arg(fil));
+            throw Fel(QStringLiteral("Kan ej byta namn på %1").arg(fil));
         if (!QFile::rename(QDir(nyMapp).filePath(namn + QStringLiteral(".db")), fil))
-            throw Importfel(QStringLiteral("Kan ej skriva %1").arg(fil));
+            throw Fel(QStringLiteral("Kan ej skriva %1").arg(fil));
     }
 }
 
@@ -182,7 +182,7 @@ TImportresultat ByggLivsmedelstabeller(const TUtgava& utgava, const TLivsmedelsr
 TImportresultat UppdateraLivsmedelstabeller(const TUtgava& utgava, const TLivsmedelsregler& regler,
                                             const QString& mapp) {
     if (!Tabell(mapp, Fodtab100).Finns())
-        throw Importfel(QStringLiteral("%1 saknar fodtab100 att uppdatera").arg(QDir::toNativeSeparators(mapp)));
+        throw Fel(QStringLiteral("%1 saknar fodtab100 att uppdatera").arg(QDir::toNativeSeparators(mapp)));
     const QVector<TTabellrad> gamla100 = LasTabell(mapp, Fodtab100);
     QVector<TTabellrad> gamla2005 = LasTabell(mapp, Fodtab2005);
 
@@ -243,7 +243,7 @@ TImportresultat UppdateraLivsmedelstabeller(const TUtgava& utgava, const TLivsme
     resultat.Reservrader = FyllReserv(nya100, upptagna);
 
     QTemporaryDir ny(QDir(mapp).filePath(QStringLiteral(".uppdatering-XXXXXX")));
-    if (!ny.isValid()) throw Importfel(QStringLiteral("Kan ej skapa en arbetsmapp i %1").arg(mapp));
+    if (!ny.isValid()) throw Fel(QStringLiteral("Kan ej skapa en arbetsmapp i %1").arg(mapp));
     SkrivTabell(ny.path(), Fodtab100, nya100);
     SkrivTabell(ny.path(), Fodtab2005, nya2005);
     ErsattTabeller(mapp, ny.path());

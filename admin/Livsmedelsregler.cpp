@@ -35,7 +35,7 @@ QString Plats(const QString& fil, int rad) { return QStringLiteral("%1 rad %2").
 // The non-empty, non-comment lines of a rule file split into cells.
 QVector<TRad> LasCeller(const QString& fil, int antalKolumner) {
     const auto innehall = LasFil(fil);
-    if (!innehall) throw Importfel(QStringLiteral("Kan ej läsa %1").arg(fil));
+    if (!innehall) throw Fel(QStringLiteral("Kan ej läsa %1").arg(fil));
     static const QRegularExpression tabbar(QStringLiteral("\t+"));
     QVector<TRad> rader;
     const QStringList text = DelaRader(QString::fromUtf8(*innehall));
@@ -44,7 +44,7 @@ QVector<TRad> LasCeller(const QString& fil, int antalKolumner) {
         if (rad.isEmpty() || rad.startsWith('#')) continue;
         QStringList celler = rad.split(tabbar);
         if (celler.size() != antalKolumner)
-            throw Importfel(QStringLiteral("%1: %2 kolumner, väntade %3").arg(Plats(fil, i + 1)).arg(celler.size()).arg(antalKolumner));
+            throw Fel(QStringLiteral("%1: %2 kolumner, väntade %3").arg(Plats(fil, i + 1)).arg(celler.size()).arg(antalKolumner));
         for (QString& cell : celler) {
             cell = cell.trimmed();
             if (cell == QLatin1String("-")) cell.clear();
@@ -57,7 +57,7 @@ QVector<TRad> LasCeller(const QString& fil, int antalKolumner) {
 void KravKodtecken(const QString& tecken, const QString& plats) {
     const bool ratt = tecken.size() == 1 && ((tecken[0] >= u'1' && tecken[0] <= u'9') ||
                                              (tecken[0] >= u'A' && tecken[0] <= u'Y'));
-    if (!ratt) throw Importfel(QStringLiteral("%1: kodtecknet \"%2\" ska vara 1..9 eller A..Y (Z är reservradernas)").arg(plats, tecken));
+    if (!ratt) throw Fel(QStringLiteral("%1: kodtecknet \"%2\" ska vara 1..9 eller A..Y (Z är reservradernas)").arg(plats, tecken));
 }
 
 // The picture search takes a food when its group is a part of the clicked
@@ -66,20 +66,20 @@ void KravBildgrupp(const QString& grupp, const QString& plats) {
     const bool hittas = !grupp.isEmpty() && std::any_of(Bildgrupper().begin(), Bildgrupper().end(), [&](const QString& g) {
         return g.toUpper().contains(grupp.toUpper());
     });
-    if (!hittas) throw Importfel(QStringLiteral("%1: ingen bildgrupp söker \"%2\"").arg(plats, grupp));
+    if (!hittas) throw Fel(QStringLiteral("%1: ingen bildgrupp söker \"%2\"").arg(plats, grupp));
 }
 
 void KravPris(const QString& pris, const QString& plats) {
     bool ok = false;
     const double tal = pris.toDouble(&ok);
-    if (!ok || tal < 0 || pris.size() > 10) throw Importfel(QStringLiteral("%1: ogiltigt pris \"%2\"").arg(plats, pris));
+    if (!ok || tal < 0 || pris.size() > 10) throw Fel(QStringLiteral("%1: ogiltigt pris \"%2\"").arg(plats, pris));
 }
 
 void KravEnheter(const QString& enheter, const QString& plats) {
     try {
         TolkaEnheter(enheter);
-    } catch (const Importfel& fel) {
-        throw Importfel(QStringLiteral("%1: %2").arg(plats, fel.Meddelande()));
+    } catch (const Fel& fel) {
+        throw Fel(QStringLiteral("%1: %2").arg(plats, fel.Meddelande()));
     }
 }
 
@@ -100,7 +100,7 @@ TUndantag LasUndantag(const TRad& rad, const QString& plats) {
     TUndantag u;
     bool ok = false;
     u.Nummer = rad.Celler[0].toInt(&ok);
-    if (!ok || u.Nummer <= 0) throw Importfel(QStringLiteral("%1: ogiltigt nummer").arg(plats));
+    if (!ok || u.Nummer <= 0) throw Fel(QStringLiteral("%1: ogiltigt nummer").arg(plats));
     u.Livsmedel = rad.Celler[1];
     u.Enheter = rad.Celler[2];
     u.Kgpris = rad.Celler[3];
@@ -116,7 +116,7 @@ TUndantag LasUndantag(const TRad& rad, const QString& plats) {
 const QStringList& HittaRegel(const TRegeltabell& tabell, const TKallivsmedel& livsmedel, const char* vad) {
     const QStringList* varden = tabell.Hitta(livsmedel.Gruppering, livsmedel.Namn);
     if (!varden)
-        throw Importfel(QStringLiteral("Ingen regel för %1 passar livsmedel %2 \"%3\"")
+        throw Fel(QStringLiteral("Ingen regel för %1 passar livsmedel %2 \"%3\"")
                             .arg(QLatin1String(vad)).arg(livsmedel.Nummer).arg(livsmedel.Namn));
     return *varden;
 }
@@ -169,15 +169,15 @@ QVector<TEnhet> TolkaEnheter(const QString& text) {
         bool ok = false;
         if (lika > 0) enhet.Gram = del.mid(lika + 1).trimmed().toDouble(&ok);
         if (!ok || enhet.Namn.isEmpty() || enhet.Gram <= 0)
-            throw Importfel(QStringLiteral("enheten \"%1\" ska skrivas namn=gram").arg(del.trimmed()));
+            throw Fel(QStringLiteral("enheten \"%1\" ska skrivas namn=gram").arg(del.trimmed()));
         if (enhet.Namn.size() > EnhetBredd)
-            throw Importfel(QStringLiteral("enheten \"%1\" är längre än %2 tecken").arg(enhet.Namn).arg(EnhetBredd));
+            throw Fel(QStringLiteral("enheten \"%1\" är längre än %2 tecken").arg(enhet.Namn).arg(EnhetBredd));
         enheter.append(enhet);
     }
     if (enheter.isEmpty() || enheter.size() > MaxEnheter)
-        throw Importfel(QStringLiteral("\"%1\": en till fyra enheter").arg(text));
+        throw Fel(QStringLiteral("\"%1\": en till fyra enheter").arg(text));
     if (enheter[0].Namn.size() > StandardenhetBredd)
-        throw Importfel(QStringLiteral("standardenheten \"%1\" är längre än %2 tecken").arg(enheter[0].Namn).arg(StandardenhetBredd));
+        throw Fel(QStringLiteral("standardenheten \"%1\" är längre än %2 tecken").arg(enheter[0].Namn).arg(StandardenhetBredd));
     return enheter;
 }
 
@@ -197,7 +197,7 @@ TRegeltabell TRegeltabell::Las(const QString& fil, int antalVarden) {
         if (!grupper.isEmpty() && grupper != QLatin1String("*"))
             for (const QString& g : grupper.split('|')) regel.Grupperingar.append(g.trimmed());
         if (rad.Celler[1].contains('(') || rad.Celler[1].contains(')'))
-            throw Importfel(QStringLiteral("%1: parenteser stöds inte, skriv ut alternativen").arg(plats));
+            throw Fel(QStringLiteral("%1: parenteser stöds inte, skriv ut alternativen").arg(plats));
         regel.Villkor = TNamnvillkor::Tolka(rad.Celler[1]);
         regel.Varden = rad.Celler.mid(2);
         KravVarden(filnamn, regel.Varden, plats);
@@ -225,7 +225,7 @@ TLivsmedelsregler TLivsmedelsregler::Las(const QString& mapp) {
         const QString plats = Plats(undantagsfil, rad.Nummer);
         TUndantag u = LasUndantag(rad, plats);
         if (regler.Undantag.count(u.Nummer))
-            throw Importfel(QStringLiteral("%1: nummer %2 har redan ett undantag").arg(plats).arg(u.Nummer));
+            throw Fel(QStringLiteral("%1: nummer %2 har redan ett undantag").arg(plats).arg(u.Nummer));
         regler.Undantag[u.Nummer] = u;
     }
     return regler;

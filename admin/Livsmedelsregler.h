@@ -87,7 +87,7 @@ struct THarledning {
     QString Kgpris;
 };
 
-// Throws Importfel when a rule table has no rule for the food. An exception
+// Throws Fel when a rule table has no rule for the food. An exception
 // whose name no longer fits the food is skipped and noted in `varningar`.
 THarledning Harled(const TLivsmedelsregler& regler, const TKallivsmedel& livsmedel, QStringList& varningar);
 

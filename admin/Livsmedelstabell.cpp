@@ -200,7 +200,7 @@ std::optional<QString> ExporteraLivsmedelstabell(Tabell& fodtab100, const QStrin
         fodtab100.Filtrera(true);
         fodtab100.ExporteraText(fil);
         fodtab100.Filtrera(false);
-    } catch (const Tabellfel& fel) {
+    } catch (const Fel& fel) {
         fodtab100.Filtrera(false);
         return QStringLiteral("Kan ej spara livsmedelstabellen\n%1").arg(fel.Meddelande());
     }
@@ -211,7 +211,7 @@ std::optional<QString> ImporteraLivsmedelstabell(Tabell& fodtab100, const QStrin
     if (!fodtab100.Finns()) return std::nullopt;
     try {
         fodtab100.ImporteraText(fil);
-    } catch (const Tabellfel& fel) {
+    } catch (const Fel& fel) {
         return QStringLiteral("Kan ej öppna livsmedelstabellen\n%1").arg(fel.Meddelande());
     }
     return QStringLiteral("Klart");

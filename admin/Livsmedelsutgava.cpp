@@ -42,7 +42,7 @@ QString Plats(const QString& filnamn, int radindex) {
 
 int Kolumn(const QStringList& rubriker, const QString& rubrik, const QString& plats) {
     const qsizetype i = rubriker.indexOf(rubrik);
-    if (i < 0) throw Importfel(QStringLiteral("%1: kolumnen \"%2\" saknas").arg(plats, rubrik));
+    if (i < 0) throw Fel(QStringLiteral("%1: kolumnen \"%2\" saknas").arg(plats, rubrik));
     return static_cast<int>(i);
 }
 
@@ -64,7 +64,7 @@ double LasTal(const QString& falt, const QString& plats) {
     if (falt.trimmed().isEmpty()) return 0;
     bool ok = false;
     const double tal = QString(falt.trimmed()).replace(',', '.').toDouble(&ok);
-    if (!ok) throw Importfel(QStringLiteral("%1: \"%2\" är inget tal").arg(plats, falt));
+    if (!ok) throw Fel(QStringLiteral("%1: \"%2\" är inget tal").arg(plats, falt));
     return tal;
 }
 
@@ -73,11 +73,11 @@ TKallivsmedel LasLivsmedel(const QStringList& falt, const TKolumner& k, const QS
     bool ok = false;
     livsmedel.Nummer = falt[k.Nummer].trimmed().toInt(&ok);
     if (!ok || livsmedel.Nummer <= 0)
-        throw Importfel(QStringLiteral("%1: ogiltigt livsmedelsnummer \"%2\"").arg(plats, falt[k.Nummer]));
+        throw Fel(QStringLiteral("%1: ogiltigt livsmedelsnummer \"%2\"").arg(plats, falt[k.Nummer]));
     // The agency's names carry stray double and trailing blanks.
     livsmedel.Namn = falt[k.Namn].simplified();
     livsmedel.Gruppering = falt[k.Gruppering].simplified();
-    if (livsmedel.Namn.isEmpty()) throw Importfel(QStringLiteral("%1: namnet saknas").arg(plats));
+    if (livsmedel.Namn.isEmpty()) throw Fel(QStringLiteral("%1: namnet saknas").arg(plats));
     livsmedel.Avfall = LasTal(falt[k.Avfall], plats);
     for (int i = 0; i < AntalNaringsamnen; ++i)
         livsmedel.Naring[i] = k.Naring[i] < 0 ? 0.0 : LasTal(falt[k.Naring[i]], plats);
@@ -101,7 +101,7 @@ TUtgava TolkaUtgava(const QByteArray& innehall, const QString& filnamn) {
     for (QString& rad : rader)
         if (rad.endsWith('\r')) rad.chop(1);
     while (!rader.isEmpty() && rader.last().trimmed().isEmpty()) rader.removeLast();
-    if (rader.size() <= Rubrikrad) throw Importfel(QStringLiteral("%1: rubrikraden saknas").arg(filnamn));
+    if (rader.size() <= Rubrikrad) throw Fel(QStringLiteral("%1: rubrikraden saknas").arg(filnamn));
 
     TUtgava utgava;
     utgava.Version = LasVersion(rader[0]);
@@ -112,10 +112,10 @@ TUtgava TolkaUtgava(const QByteArray& innehall, const QString& filnamn) {
         const QString plats = Plats(filnamn, i);
         const QStringList falt = rader[i].split(';');
         if (falt.size() != rubriker.size())
-            throw Importfel(QStringLiteral("%1: %2 fält, rubrikraden har %3").arg(plats).arg(falt.size()).arg(rubriker.size()));
+            throw Fel(QStringLiteral("%1: %2 fält, rubrikraden har %3").arg(plats).arg(falt.size()).arg(rubriker.size()));
         TKallivsmedel livsmedel = LasLivsmedel(falt, kolumner, plats);
         if (nummer.contains(livsmedel.Nummer))
-            throw Importfel(QStringLiteral("%1: livsmedelsnummer %2 finns redan").arg(plats).arg(livsmedel.Nummer));
+            throw Fel(QStringLiteral("%1: livsmedelsnummer %2 finns redan").arg(plats).arg(livsmedel.Nummer));
         nummer.insert(livsmedel.Nummer);
         utgava.Livsmedel.append(std::move(livsmedel));
     }
@@ -124,7 +124,7 @@ TUtgava TolkaUtgava(const QByteArray& innehall, const QString& filnamn) {
 
 TUtgava LasUtgava(const QString& fil) {
     const auto innehall = LasFil(fil);
-    if (!innehall) throw Importfel(QStringLiteral("Kan ej läsa %1").arg(fil));
+    if (!innehall) throw Fel(QStringLiteral("Kan ej läsa %1").arg(fil));
     return TolkaUtgava(*innehall, fil);
 }
 

@@ -5,19 +5,12 @@
 // subtitle, the column headings and then one food per line.
 
 #include "core/Naringsamnen.h"
+#include "platform/Fel.h"
 
 #include <QString>
 #include <QVector>
-#include <stdexcept>
 
 namespace matvarda {
-
-// Every failure of the import; the text names the file and line.
-class Importfel : public std::runtime_error {
-public:
-    explicit Importfel(const QString& meddelande) : std::runtime_error(meddelande.toStdString()) {}
-    QString Meddelande() const { return QString::fromStdString(what()); }
-};
 
 struct TKallivsmedel {
     int Nummer = 0;  // the agency's food number, stable between releases

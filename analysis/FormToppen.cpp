@@ -77,7 +77,7 @@ void TFormToppen::ByggLista() {
     LabelMangd->setText(per100gram ? QStringLiteral("Mängd per 100 gram") : QStringLiteral("Mängd per portion"));
     try {
         ListBoxSynlig->addItems(Topplistan(fodtab100_, katalog_, nummer_[rad], per100gram));
-    } catch (const Tabellfel& fel) {
+    } catch (const Fel& fel) {
         dialoger_.Meddelande(QStringLiteral("Kan ej läsa livsmedelstabellen.\n") + fel.Meddelande());
     }
 }

@@ -38,7 +38,7 @@ QStringList Topplistan(Tabell& fodtab100, const TNaringskatalog& katalog, int nu
     const int livsmedel = fodtab100.Faltposition(QStringLiteral("Livsmedel"));
     const int portionsstorlek = fodtab100.Faltposition(QStringLiteral("Portionsstorlek"));
     if (livsmedel < 0 || portionsstorlek < 0)
-        throw Tabellfel(QStringLiteral("Livsmedelstabellen saknar fälten Livsmedel och Portionsstorlek"));
+        throw Fel(QStringLiteral("Livsmedelstabellen saknar fälten Livsmedel och Portionsstorlek"));
     const QString enhet = QLatin1Char(' ') + katalog.Enhetsnamn.at(nummer) + QLatin1Char(' ');
     QStringList rader;
     for (const QVariantList& rad : fodtab100.LasFalt({livsmedel, portionsstorlek, nummer - 1})) {

@@ -16,7 +16,7 @@ QVector<int> Toppnaringsamnen();
 
 // Every food with more than a trace of the nutrient, read from fodtab100 and
 // ordered largest amount first. Per portion leaves out foods without a
-// portion size. Table errors throw Tabellfel.
+// portion size. Table errors throw Fel.
 QStringList Topplistan(Tabell& fodtab100, const TNaringskatalog& katalog, int nummer, bool per100gram);
 
 }  // namespace matvarda

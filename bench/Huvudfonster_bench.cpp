@@ -15,28 +15,12 @@ using namespace matvarda;
 
 namespace {
 
-// Every slot of every meal of every day holds a food of the table.
-void FyllDagboken(TTillstand& t, Tabell& fodtab100) {
-    SkriptadeDialoger dialoger;
-    const auto& lista = t.Livsmedel.Livsmedelslista;
-    int i = 0;
-    for (int d = 0; d < AntalDagar; ++d)
-        for (int m = 0; m < AntalMaltider; ++m) {
-            t.Dagbok.AktuellDag = d;
-            t.Dagbok.AktuellMaltid = m;
-            for (int k = 1; k < AntalPlatser; ++k, i += 7)
-                LaggTillLivsmedel(t, fodtab100, dialoger, lista[i % lista.size()].Kod, k, false);
-        }
-    t.Dagbok.AktuellDag = 0;
-    t.Dagbok.AktuellMaltid = 0;
-}
-
 void RaknaOm_FullDiary(benchmark::State& state) {
     bench::TLevereradMapp mapp;
     auto t = std::make_unique<TTillstand>();
     TLivsmedelstabeller tabeller;
     OppnaLivsmedelstabeller(mapp.Sokvag(), tabeller, t->Livsmedel);
-    FyllDagboken(*t, tabeller.Fodtab100);
+    bench::FyllDagboken(*t, tabeller.Fodtab100);
     for (int n = 15; n <= 65; ++n) t->Urval.Valda[n] = true;
     for (auto _ : state) {
         RaknaOm(*t);
@@ -99,7 +83,7 @@ void MainWindowRefresh_AddFood(benchmark::State& state) {
     TForm1& form = *program.Form1;
     form.resize(837, 600);
     form.show();
-    FyllDagboken(*program.Tillstand, program.Tabeller.Fodtab100);
+    bench::FyllDagboken(*program.Tillstand, program.Tabeller.Fodtab100);
     program.RaknaOm();
     form.VisaUtokadGrupp(QString());
     form.ListBoxLivs->setCurrentRow(0);

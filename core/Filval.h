@@ -16,8 +16,10 @@ QString BytTillagg(const QString& namn, const QString& tillagg);
 
 // Shows the save dialog and gives the chosen name with the extension. When
 // that file exists the user is asked to replace it; No shows the dialog
-// again. nullopt when the dialog is cancelled.
+// again. nullopt when the dialog is cancelled. `forvaltNamn` is the name
+// the dialog offers.
 std::optional<QString> ValjSparfil(Dialoger& dialoger, const QString& titel, const QString& mapp,
-                                   const QString& filter, const QString& tillagg, const QString& forvaltNamn = {});
+                                   const QString& filter, const QString& tillagg,
+                                   const QString& forvaltNamn = QString());
 
 }  // namespace matvarda

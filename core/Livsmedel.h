@@ -34,7 +34,7 @@ struct TLivsmedelstabeller {
 
 // Opens both tables from the folder and builds the food list and the group
 // list; a table that cannot be opened, or whose layout the program cannot
-// read (KravLivsmedelslayout), throws Tabellfel.
+// read (KravLivsmedelslayout), throws Fel.
 void OppnaLivsmedelstabeller(const QString& tabellmapp, TLivsmedelstabeller& tabeller,
                              TLivsmedelskatalog& katalog);
 

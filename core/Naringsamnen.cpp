@@ -1,6 +1,6 @@
 #include "core/Naringsamnen.h"
 
-#include "core/Startfel.h"
+#include "platform/Fel.h"
 #include "platform/Textfil.h"
 
 #include <QFileInfo>
@@ -47,11 +47,11 @@ int LasNummer(const QByteArray& rad) {
 void LasRad(const QByteArray& radbyte, TNaringskatalog& katalog, const QString& fel) {
     const QByteArray rad = DosTillWindows(radbyte);
     const int nummer = LasNummer(rad);
-    if (nummer < 0 || nummer > SistaNaringsnummer) throw Startfel(fel);
+    if (nummer < 0 || nummer > SistaNaringsnummer) throw Fel(fel);
     const QString rest = FranWindows1252(rad.mid(3));
     const qsizetype komma = rest.indexOf(',');
     if (komma < 0 || komma + 1 >= rest.size() || !rest[komma + 1].isDigit() || rest[komma + 1].unicode() > '9')
-        throw Startfel(fel);
+        throw Fel(fel);
     qsizetype mellanslag = rest.indexOf(' ');
     if (mellanslag < 0) mellanslag = rest.size();
     katalog.Kortnamn[nummer] = rest.left(std::min(mellanslag, komma)).left(KortnamnBredd);
@@ -97,7 +97,7 @@ QString VisaVarde(double varde, int nummer, const TNaringskatalog& katalog) {
 void LasNaringsnamn(const QString& fil, TNaringskatalog& katalog) {
     const auto innehall = LasFil(fil);
     if (!innehall)
-        throw Startfel(QStringLiteral("Kan ej läsa näringsämnenas namn i filen %1.")
+        throw Fel(QStringLiteral("Kan ej läsa näringsämnenas namn i filen %1.")
                            .arg(QFileInfo(fil).absoluteFilePath()));
     const QString fel = QStringLiteral("Fel i namnfilen nvnamn.txt");
     for (const QByteArray& rad : DelaRader(*innehall)) {

@@ -53,7 +53,7 @@ QString SystemTal(double varde, int decimaler);
 // A nutrient value with that nutrient's decimals, right-aligned in 6.
 QString VisaVarde(double varde, int nummer, const TNaringskatalog& katalog);
 
-// Loads nvnamn.txt; a missing file or a broken line throws Startfel.
+// Loads nvnamn.txt; a missing file or a broken line throws Fel.
 void LasNaringsnamn(const QString& fil, TNaringskatalog& katalog);
 
 }  // namespace matvarda

@@ -49,9 +49,9 @@ void KravLivsmedelslayout(const Tabell& tabell) {
     const QString namn = tabell.Namn();
     for (const QString& falt : LastaFalt())
         if (tabell.Faltposition(falt) < 0)
-            throw Tabellfel(QStringLiteral("Fältet %1 saknas i livsmedelstabellen %2.").arg(falt, namn));
+            throw Fel(QStringLiteral("Fältet %1 saknas i livsmedelstabellen %2.").arg(falt, namn));
     if (tabell.AntalFalt() < ForstaNaringsfalt + AntalNaringsamnen)
-        throw Tabellfel(QStringLiteral("Livsmedelstabellen %1 har bara %2 fält; näringsvärdena ska stå i fälten "
+        throw Fel(QStringLiteral("Livsmedelstabellen %1 har bara %2 fält; näringsvärdena ska stå i fälten "
                                        "%3 till %4.")
                             .arg(namn)
                             .arg(tabell.AntalFalt())
@@ -59,13 +59,13 @@ void KravLivsmedelslayout(const Tabell& tabell) {
                             .arg(ForstaNaringsfalt + AntalNaringsamnen));
     for (const QString& falt : LastaFalt())
         if (ArNaringsfalt(tabell.Faltposition(falt)))
-            throw Tabellfel(QStringLiteral("Fältet %1 i livsmedelstabellen %2 står bland näringsvärdena "
+            throw Fel(QStringLiteral("Fältet %1 i livsmedelstabellen %2 står bland näringsvärdena "
                                            "(fälten %3 till %4).")
                                 .arg(falt, namn)
                                 .arg(ForstaNaringsfalt + 1)
                                 .arg(ForstaNaringsfalt + AntalNaringsamnen));
     if (tabell.Primarnyckel().compare(QLatin1String("Kod"), Qt::CaseInsensitive) != 0)
-        throw Tabellfel(QStringLiteral("Livsmedelstabellen %1 har inte sin primärnyckel på fältet Kod.").arg(namn));
+        throw Fel(QStringLiteral("Livsmedelstabellen %1 har inte sin primärnyckel på fältet Kod.").arg(namn));
 }
 
 QVector<Faltdefinition> Livsmedelsfalt() {

@@ -13,7 +13,7 @@ QVector<Faltdefinition> Normfalt();
 
 // Refuses an open food table that the program cannot read: a field it reads
 // by name missing or standing among the nutrients, fewer than the 51
-// nutrient fields, or a primary key not on "Kod". Throws Tabellfel with a
+// nutrient fields, or a primary key not on "Kod". Throws Fel with a
 // message that names the field and the table.
 void KravLivsmedelslayout(const Tabell& tabell);
 

@@ -19,7 +19,9 @@
 #include "need/FormNorm.h"
 #include "need/Formnvval.h"
 #include "platform/QtTillganglighet.h"
+#include "print/FormForhandsvisning.h"
 #include "print/FormUt.h"
+#include "print/FormUtskriftsval2.h"
 
 #include <QMenuBar>
 #include <QPushButton>
@@ -41,6 +43,8 @@ void SkapaMeny(TProgram& p) {
     arkiv->addAction(QStringLiteral("Ny beräkning"), f, &TForm1::NyBerakning1Click);
     arkiv->addAction(QStringLiteral("Hämta beräkning"), f, &TForm1::Hmtaberkning1Click);
     arkiv->addAction(QStringLiteral("Spara Beräkning"), f, &TForm1::SparaBerkning1Click);
+    arkiv->addSeparator();
+    arkiv->addAction(QStringLiteral("Utskrift"), f, [&p] { Visa(p.FormUtskriftsval2); });
     arkiv->addSeparator();
     arkiv->addAction(QStringLiteral("Kopiera denna måltid"), f, &TForm1::KopieraMaltid1Click);
     arkiv->addAction(QStringLiteral("Klistra in måltid"), f, &TForm1::KlistraInMaltid1Click);
@@ -124,6 +128,10 @@ void SkapaFonstren(TProgram& program) {
     program.FormInfotext = new TFormInfotext(t.Infotexter, program.Dialogerna, program.Arbetsmapp, f);
     program.FormToppen = new TFormToppen(t.Katalog, program.Tabeller.Fodtab100, program.Dialogerna, f);
     program.FormUt = new TFormUt(program.Dialogerna, f);
+    program.FormForhandsvisning = new TFormForhandsvisning(program.Dialogerna, t.Start.Berakningsmapp, f);
+    program.FormUtskriftsval2 = new TFormUtskriftsval2(
+        t, program.Omgivning(),
+        [v = program.FormForhandsvisning](const TRapportlayout& layout) { v->VisaRapport(layout); }, f);
     program.FormLivsmedelsgrupper = new TFormLivsmedelsgrupper(
         t.Dagbok, t.EndastRavarugrupper, [&program] { program.RaknaOm(); }, f);
     u.Fyll(Uppdateringssteg::Livsmedelsgrupper, [g = program.FormLivsmedelsgrupper, f, &t] {

@@ -23,6 +23,8 @@ class TFormTab;
 class TFormAktskapa;
 class TFormAktiv;
 class TFormUt;
+class TFormUtskriftsval2;
+class TFormForhandsvisning;
 class TFormTips;
 class TFormInfotext;
 class TFormToppen;
@@ -58,6 +60,8 @@ struct TProgram {
     TFormInfotext* FormInfotext = nullptr;
     TFormToppen* FormToppen = nullptr;
     TFormUt* FormUt = nullptr;
+    TFormUtskriftsval2* FormUtskriftsval2 = nullptr;
+    TFormForhandsvisning* FormForhandsvisning = nullptr;  // the report renderer's preview
     TFormLivsmedelsgrupper* FormLivsmedelsgrupper = nullptr;
     TFormInst* FormInst = nullptr;
     TFormSalt* FormSalt = nullptr;
@@ -66,7 +70,7 @@ struct TProgram {
 };
 
 // Creates the windows in their order, each running its start-up work before
-// the next is created, then the menu. Throws Startfel when the start cannot
+// the next is created, then the menu. Throws Fel when the start cannot
 // go on.
 void SkapaFonstren(TProgram& program);
 

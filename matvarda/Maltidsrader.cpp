@@ -17,7 +17,7 @@ void SkrivPrisTillTabell(TTillstand& t, Tabell& fodtab100, Dialoger& dialoger, c
         fodtab100.Redigera();
         fodtab100.SattFalt(QStringLiteral("kgpris"), text);
         fodtab100.Posta();
-    } catch (const Tabellfel&) {
+    } catch (const Fel&) {
         fodtab100.Avbryt();
         dialoger.Meddelande(QStringLiteral("Priserna ändras endast temporärt."));
         t.PrisTillTabell = false;

@@ -99,7 +99,7 @@ void SattAktivnorm(TTillstand& t, Tabell& normer) {
         try {
             if (!normer.ArOppen()) normer.Oppna();
             if (normer.HittaNyckel(*nummer)) behov = LasNormrad(normer).Behov;
-        } catch (const Tabellfel&) {
+        } catch (const Fel&) {
             // The norm window reports a table it cannot read; the energy
             // below is set all the same.
         }

@@ -68,7 +68,7 @@ private:
     }
 };
 
-QString Normfel(const Tabellfel& fel, const QString& fil) {
+QString Normfel(const Fel& fel, const QString& fil) {
     return QStringLiteral("Kan ej läsa normtabellen %1.\n%2\nDagsbehovet är 100 för alla näringsämnen.")
         .arg(fil, fel.Meddelande());
 }
@@ -133,7 +133,7 @@ void TFormNorm::FormCreate() {
         normer_.Oppna();
         KopplaGrid();
         SattStandardbehov(normer_, behov_);
-    } catch (const Tabellfel& fel) {
+    } catch (const Fel& fel) {
         omgivning_.Dialogerna.Meddelande(Normfel(fel, normer_.Filsokvag()));
         return;
     }
@@ -148,7 +148,7 @@ void TFormNorm::KopplaGrid() {
     DBISAMTableNorm->setTable(normer_.Namn());
     DBISAMTableNorm->setEditStrategy(QSqlTableModel::OnRowChange);
     DBISAMTableNorm->setSort(NrKolumn, Qt::AscendingOrder);
-    if (!DBISAMTableNorm->select()) throw Tabellfel(DBISAMTableNorm->lastError().text());
+    if (!DBISAMTableNorm->select()) throw Fel(DBISAMTableNorm->lastError().text());
     while (DBISAMTableNorm->canFetchMore()) DBISAMTableNorm->fetchMore();
     DBISAMDBGridNorm->setModel(DBISAMTableNorm);
     connect(DBISAMDBGridNorm->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TFormNorm::LamnaRad);

@@ -42,7 +42,7 @@ void ValjNorm(const TNormrad& norm, TBehov& behov) {
 void SattStandardbehov(Tabell& normer, TBehov& behov) {
     normer.Oppna();
     if (!normer.HittaNyckel(StandardNormNr)) normer.Forsta();
-    if (normer.Slut()) throw Tabellfel(QStringLiteral("Normtabellen har inga rader."));
+    if (normer.Slut()) throw Fel(QStringLiteral("Normtabellen har inga rader."));
     const TNormrad norm = LasNormrad(normer);
     behov.Dagsbehov = norm.Behov;
     behov.Normtext = QStringLiteral("Norm: ") + norm.Namn;

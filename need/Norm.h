@@ -34,7 +34,7 @@ QString NormtextMedEnergi(const TNormrad& norm);
 void ValjNorm(const TNormrad& norm, TBehov& behov);
 
 // The need at start: row 12, else the first row. Normtyp is left alone.
-// Throws Tabellfel when the table cannot be opened or has no rows.
+// Throws Fel when the table cannot be opened or has no rows.
 void SattStandardbehov(Tabell& normer, TBehov& behov);
 
 }  // namespace matvarda

@@ -1,7 +1,7 @@
 #include "platform/QtApplikation.h"
 
 #include "platform/Dialoger.h"
-#include "platform/Tabell.h"
+#include "platform/Fel.h"
 
 #include <new>
 
@@ -11,8 +11,8 @@ QString Felmeddelande(std::exception_ptr fel) {
     QString orsak;
     try {
         std::rethrow_exception(fel);
-    } catch (const Tabellfel& f) {
-        orsak = QStringLiteral("Fel i tabellerna: %1").arg(f.Meddelande());
+    } catch (const Fel& f) {
+        orsak = f.Meddelande();
     } catch (const std::bad_alloc&) {
         orsak = QStringLiteral("Minnet räckte inte till.");
     } catch (const std::exception& f) {

@@ -45,11 +45,16 @@ std::optional<QString> SkriptadeDialoger::OppnaFil(const QString& titel, const Q
 }
 
 std::optional<QString> SkriptadeDialoger::SparaFil(const QString& titel, const QString&, const QString&,
-                                                   const QString&) {
+                                                   const QString& forvaltNamn) {
+    ForeslagnaNamn << forvaltNamn;
     return TaText(titel);
 }
 
-bool SkriptadeDialoger::Skrivardialog(QPrinter&) { return TaSvar(QStringLiteral("Skrivare")) == Svar::Ja; }
+bool SkriptadeDialoger::Skrivardialog(QPrinter& skrivare) {
+    if (TaSvar(QStringLiteral("Skrivare")) != Svar::Ja) return false;
+    if (Skrivarval) Skrivarval(skrivare);
+    return true;
+}
 
 bool SkriptadeDialoger::Typsnittsdialog(QFont&) { return TaSvar(QStringLiteral("Typsnitt")) == Svar::Ja; }
 

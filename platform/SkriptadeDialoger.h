@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <variant>
 
 namespace matvarda {
@@ -24,6 +25,10 @@ public:
     // dialog titles, "Skrivare" and "Typsnitt" for those dialogs, in order.
     QStringList Visat;
     QStringList Meddelanden;
+    QStringList ForeslagnaNamn;  // the names the save dialogs offered
+    // What the user chooses in the printer dialog answered Ja, such as a
+    // range of pages or an output file.
+    std::function<void(QPrinter&)> Skrivarval;
     int ObesvaradeSvar() const { return static_cast<int>(svar_.size()); }
 
     void Meddelande(const QString& text) override;

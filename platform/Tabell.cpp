@@ -54,7 +54,7 @@ sqlite3* Handtag(const QSqlDatabase& db) {
 QSqlDatabase Anslut(const QString& anslutning, const QString& fil) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), anslutning);
     db.setDatabaseName(fil);
-    if (!db.open()) throw Tabellfel(QStringLiteral("Kan inte öppna %1: %2").arg(fil, db.lastError().text()));
+    if (!db.open()) throw Fel(QStringLiteral("Kan inte öppna %1: %2").arg(fil, db.lastError().text()));
     if (sqlite3* sqlite = Handtag(db)) RegistreraSvenskOrdning(sqlite);
     return db;
 }
@@ -97,7 +97,7 @@ QVariant Kolumnvarde(sqlite3_stmt* sats, int kolumn) {
 QVector<QVariantList> LasRader(sqlite3* db, const QString& sql, const QVariantList& parametrar) {
     sqlite3_stmt* ny = nullptr;
     if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &ny, nullptr) != SQLITE_OK)
-        throw Tabellfel(QString::fromUtf8(sqlite3_errmsg(db)));
+        throw Fel(QString::fromUtf8(sqlite3_errmsg(db)));
     const TSats sats(ny, &sqlite3_finalize);
     for (int i = 0; i < parametrar.size(); ++i) Bind(sats.get(), i + 1, parametrar[i]);
     const int kolumner = sqlite3_column_count(sats.get());
@@ -109,14 +109,14 @@ QVector<QVariantList> LasRader(sqlite3* db, const QString& sql, const QVariantLi
         for (int k = 0; k < kolumner; ++k) rad.append(Kolumnvarde(sats.get(), k));
         rader.append(std::move(rad));
     }
-    if (status != SQLITE_DONE) throw Tabellfel(QString::fromUtf8(sqlite3_errmsg(db)));
+    if (status != SQLITE_DONE) throw Fel(QString::fromUtf8(sqlite3_errmsg(db)));
     return rader;
 }
 
 void Kor(QSqlQuery& fraga, const QString& sql, const QVariantList& parametrar = {}) {
-    if (!fraga.prepare(sql)) throw Tabellfel(fraga.lastError().text());
+    if (!fraga.prepare(sql)) throw Fel(fraga.lastError().text());
     for (const QVariant& p : parametrar) fraga.addBindValue(p);
-    if (!fraga.exec()) throw Tabellfel(fraga.lastError().text());
+    if (!fraga.exec()) throw Fel(fraga.lastError().text());
 }
 
 // Export writes numbers with "." and texts quoted, so that commas and quotes
@@ -170,15 +170,12 @@ QVariant Importvarde(const Textfalt& falt, Falttyp typ, int radnummer) {
     bool ok = false;
     const QVariant varde = typ == Falttyp::Heltal ? QVariant(falt.Text.trimmed().toLongLong(&ok))
                                                   : QVariant(falt.Text.trimmed().toDouble(&ok));
-    if (!ok) throw Tabellfel(QStringLiteral("Rad %1: \"%2\" är inget tal").arg(radnummer).arg(falt.Text));
+    if (!ok) throw Fel(QStringLiteral("Rad %1: \"%2\" är inget tal").arg(radnummer).arg(falt.Text));
     return varde;
 }
 
 }  // namespace
 
-Tabellfel::Tabellfel(const QString& meddelande) : std::runtime_error(meddelande.toStdString()) {}
-
-QString Tabellfel::Meddelande() const { return QString::fromStdString(what()); }
 
 Tabell::Tabell(QString mapp, QString namn) : mapp_(std::move(mapp)), namn_(std::move(namn)) {}
 
@@ -187,7 +184,7 @@ Tabell::~Tabell() { Stang(); }
 void Tabell::Skapa(const QString& mapp, const QString& namn, const QVector<Faltdefinition>& falt,
                    const QString& primarnyckel, const QVector<Indexdefinition>& index) {
     const QString fil = QDir(mapp).filePath(namn + ".db");
-    if (QFile::exists(fil) && !QFile::remove(fil)) throw Tabellfel(QStringLiteral("Kan inte ersätta %1").arg(fil));
+    if (QFile::exists(fil) && !QFile::remove(fil)) throw Fel(QStringLiteral("Kan inte ersätta %1").arg(fil));
     const QString anslutning = NyAnslutning();
     {
         QSqlDatabase db = Anslut(anslutning, fil);
@@ -221,7 +218,7 @@ bool Tabell::ArOppen() const { return !anslutning_.isEmpty(); }
 void Tabell::Oppna() {
     if (ArOppen()) return;
     // SQLite would create a missing file; a missing table is an error here.
-    if (!Finns()) throw Tabellfel(QStringLiteral("Tabellen %1 finns inte (%2)").arg(namn_, Filsokvag()));
+    if (!Finns()) throw Fel(QStringLiteral("Tabellen %1 finns inte (%2)").arg(namn_, Filsokvag()));
     const QString anslutning = NyAnslutning();
     QSqlDatabase db = Anslut(anslutning, Filsokvag());
     QSqlQuery info(db);
@@ -249,7 +246,7 @@ void Tabell::Oppna() {
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(anslutning);
-        throw Tabellfel(fel);
+        throw Fel(fel);
     }
     anslutning_ = anslutning;
     indexfalt_ = {primarnyckel_};
@@ -280,17 +277,17 @@ QSqlDatabase Tabell::Databas() const {
 }
 
 void Tabell::KravOppen() const {
-    if (!ArOppen()) throw Tabellfel(QStringLiteral("Tabellen %1 är inte öppen").arg(namn_));
+    if (!ArOppen()) throw Fel(QStringLiteral("Tabellen %1 är inte öppen").arg(namn_));
 }
 
 void Tabell::KravRad() const {
     KravOppen();
-    if (Slut()) throw Tabellfel(QStringLiteral("Tabellen %1 står inte på någon rad").arg(namn_));
+    if (Slut()) throw Fel(QStringLiteral("Tabellen %1 står inte på någon rad").arg(namn_));
 }
 
 int Tabell::KravFalt(const QString& falt) const {
     const int position = Faltposition(falt);
-    if (position < 0) throw Tabellfel(QStringLiteral("Fältet %1 finns inte i %2").arg(falt, namn_));
+    if (position < 0) throw Fel(QStringLiteral("Fältet %1 finns inte i %2").arg(falt, namn_));
     return position;
 }
 
@@ -305,7 +302,7 @@ void Tabell::ValjIndex(const QString& index) {
     QString hittat;
     while (lista.next())
         if (lista.value(1).toString().compare(index, Qt::CaseInsensitive) == 0) hittat = lista.value(1).toString();
-    if (hittat.isEmpty()) throw Tabellfel(QStringLiteral("Indexet %1 finns inte i %2").arg(index, namn_));
+    if (hittat.isEmpty()) throw Fel(QStringLiteral("Indexet %1 finns inte i %2").arg(index, namn_));
     QSqlQuery kolumner(Databas());
     Kor(kolumner, QStringLiteral("PRAGMA index_info(%1)").arg(Citerat(hittat)));
     QStringList falt;
@@ -342,7 +339,7 @@ void Tabell::KorFraga(const QString& villkor, const QVariantList& parametrar, co
                            Ordning(index));
     if (grans > 0) sql += QStringLiteral(" LIMIT %1").arg(grans);
     sqlite3* db = Handtag(Databas());
-    if (!db) throw Tabellfel(QStringLiteral("Tabellen %1 är ingen SQLite-tabell").arg(namn_));
+    if (!db) throw Fel(QStringLiteral("Tabellen %1 är ingen SQLite-tabell").arg(namn_));
     QVector<QVariantList> rader = LasRader(db, sql, parametrar);
     TomSida();
     rader_ = std::move(rader);
@@ -407,7 +404,7 @@ int Tabell::Faltposition(const QString& namn) const {
 QVariant Tabell::Varde(int position) const {
     KravRad();
     if (position < 0 || position >= AntalFalt())
-        throw Tabellfel(QStringLiteral("Fält nr %1 finns inte i %2").arg(position).arg(namn_));
+        throw Fel(QStringLiteral("Fält nr %1 finns inte i %2").arg(position).arg(namn_));
     return rader_[plats_][position + 1];
 }
 
@@ -416,7 +413,7 @@ QList<QVariantList> Tabell::LasFalt(const QList<int>& positioner) {
     QStringList kolumner;
     for (const int p : positioner) {
         if (p < 0 || p >= AntalFalt())
-            throw Tabellfel(QStringLiteral("Fält nr %1 finns inte i %2").arg(p).arg(namn_));
+            throw Fel(QStringLiteral("Fält nr %1 finns inte i %2").arg(p).arg(namn_));
         kolumner << Citerat(faltnamn_[p]);
     }
     const QString filter = Filtervillkor();
@@ -463,12 +460,12 @@ void Tabell::Redigera() {
 }
 
 void Tabell::SattFalt(const QString& falt, const QVariant& varde) {
-    if (!redigerar_) throw Tabellfel(QStringLiteral("Tabellen %1 är inte i redigeringsläge").arg(namn_));
+    if (!redigerar_) throw Fel(QStringLiteral("Tabellen %1 är inte i redigeringsläge").arg(namn_));
     andringar_.insert(faltnamn_[KravFalt(falt)], varde);
 }
 
 void Tabell::Posta() {
-    if (!redigerar_) throw Tabellfel(QStringLiteral("Tabellen %1 är inte i redigeringsläge").arg(namn_));
+    if (!redigerar_) throw Fel(QStringLiteral("Tabellen %1 är inte i redigeringsläge").arg(namn_));
     redigerar_ = false;
     if (andringar_.isEmpty()) return;
     QStringList tilldelningar;
@@ -496,7 +493,7 @@ void Tabell::SattFilter(const QString& uttryck) {
     static const QRegularExpression monster(QStringLiteral(R"(^\s*("[^"]+"|\S+)\s+IS\s+(NOT\s+)?NULL\s*$)"),
                                             QRegularExpression::CaseInsensitiveOption);
     const auto traff = monster.match(uttryck);
-    if (!traff.hasMatch()) throw Tabellfel(QStringLiteral("Filtret \"%1\" kan inte användas").arg(uttryck));
+    if (!traff.hasMatch()) throw Fel(QStringLiteral("Filtret \"%1\" kan inte användas").arg(uttryck));
     QString falt = traff.captured(1);
     if (falt.startsWith('"')) falt = falt.mid(1, falt.size() - 2);
     filterFalt_ = faltnamn_[KravFalt(falt)];
@@ -516,19 +513,19 @@ void Tabell::ExporteraText(const QString& fil) {
         for (int i = 0; i < AntalFalt(); ++i) falt << Exportvarde(Varde(i), falttyper_[i]);
         rader << falt.join(',');
     }
-    if (!SkrivTextrader(fil, rader)) throw Tabellfel(QStringLiteral("Kan inte skriva %1").arg(fil));
+    if (!SkrivTextrader(fil, rader)) throw Fel(QStringLiteral("Kan inte skriva %1").arg(fil));
 }
 
 void Tabell::ImporteraText(const QString& fil) {
     KravOppen();
     const auto innehall = LasFil(fil);
-    if (!innehall) throw Tabellfel(QStringLiteral("Kan inte läsa %1").arg(fil));
+    if (!innehall) throw Fel(QStringLiteral("Kan inte läsa %1").arg(fil));
     const auto rader = DelaCsv(FranWindows1252(*innehall));
     if (rader.isEmpty()) return;
     QVector<int> positioner;
     for (const Textfalt& rubrik : rader.first()) positioner << KravFalt(rubrik.Text);
     if (!positioner.contains(Faltposition(primarnyckel_)))
-        throw Tabellfel(QStringLiteral("%1 saknar nyckelfältet %2").arg(fil, primarnyckel_));
+        throw Fel(QStringLiteral("%1 saknar nyckelfältet %2").arg(fil, primarnyckel_));
 
     QStringList kolumner;
     QStringList uppdateringar;
@@ -543,13 +540,13 @@ void Tabell::ImporteraText(const QString& fil) {
     BorjaTransaktion();
     try {
         QSqlQuery fraga(Databas());
-        if (!fraga.prepare(sql)) throw Tabellfel(fraga.lastError().text());
+        if (!fraga.prepare(sql)) throw Fel(fraga.lastError().text());
         for (int r = 1; r < rader.size(); ++r) {
             if (rader[r].size() != positioner.size())
-                throw Tabellfel(QStringLiteral("Rad %1 i %2 har fel antal fält").arg(r + 1).arg(fil));
+                throw Fel(QStringLiteral("Rad %1 i %2 har fel antal fält").arg(r + 1).arg(fil));
             for (int i = 0; i < positioner.size(); ++i)
                 fraga.bindValue(i, Importvarde(rader[r][i], falttyper_[positioner[i]], r + 1));
-            if (!fraga.exec()) throw Tabellfel(QStringLiteral("Rad %1: %2").arg(r + 1).arg(fraga.lastError().text()));
+            if (!fraga.exec()) throw Fel(QStringLiteral("Rad %1: %2").arg(r + 1).arg(fraga.lastError().text()));
         }
     } catch (...) {
         Databas().rollback();
@@ -559,17 +556,17 @@ void Tabell::ImporteraText(const QString& fil) {
 }
 
 void Tabell::BorjaTransaktion() {
-    if (!Databas().transaction()) throw Tabellfel(Databas().lastError().text());
+    if (!Databas().transaction()) throw Fel(Databas().lastError().text());
 }
 
 void Tabell::Bekrafta() {
-    if (!Databas().commit()) throw Tabellfel(Databas().lastError().text());
+    if (!Databas().commit()) throw Fel(Databas().lastError().text());
 }
 
 void Tabell::LaggTillRad(const QVariantList& varden) {
     KravOppen();
     if (varden.size() != AntalFalt())
-        throw Tabellfel(QStringLiteral("%1 värden för %2 fält i %3").arg(varden.size()).arg(AntalFalt()).arg(namn_));
+        throw Fel(QStringLiteral("%1 värden för %2 fält i %3").arg(varden.size()).arg(AntalFalt()).arg(namn_));
     QSqlQuery fraga(Databas());
     Kor(fraga, QStringLiteral("INSERT INTO %1 VALUES (%2)")
                    .arg(Citerat(namn_), QStringList(AntalFalt(), QStringLiteral("?")).join(", ")),

@@ -6,21 +6,16 @@
 // the store never holds a lock between calls: other connections (the editors'
 // own, the importer, a user's SQLite tool) can write while the program runs.
 
+#include "platform/Fel.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
-#include <stdexcept>
 
 namespace matvarda {
 
-// Every failure of the store; what() carries the store's own message.
-class Tabellfel : public std::runtime_error {
-public:
-    explicit Tabellfel(const QString& meddelande);
-    QString Meddelande() const;
-};
 
 enum class Falttyp { Heltal, Flyttal, Text };
 

@@ -118,7 +118,7 @@ TEST_F(LivsmedelsimportTest, RejectsBrokenReleases) {
     const QByteArray ejTal = Utgava("1", {{1, "Äpple", "Frukt, bär", "12,x"}});
     const QByteArray kortRad = bra + "Päron;2\r\n";
     for (const QByteArray& csv : {utanKolumn, dubbel, ejTal, kortRad})
-        EXPECT_THROW(TolkaUtgava(csv, "prov.csv"), Importfel);
+        EXPECT_THROW(TolkaUtgava(csv, "prov.csv"), Fel);
 }
 
 TEST(Namnvillkor, MatchesWordsAnywhereStartAndFirstWord) {
@@ -145,7 +145,7 @@ TEST(Enheter, AcceptOneToFourNamedUnitsWithGrams) {
     EXPECT_EQ(TolkaEnheter("st=120; dl=60").size(), 2);
     for (const char* fel : {"", "st", "st=0", "=12", "st=1; dl=2; msk=3; tsk=4; krm=5", "portionsstorlek=10",
                             "st=1; en mycket lång enhet=2"})
-        EXPECT_THROW(TolkaEnheter(QString::fromUtf8(fel)), Importfel) << fel;
+        EXPECT_THROW(TolkaEnheter(QString::fromUtf8(fel)), Fel) << fel;
 }
 
 TEST_F(LivsmedelsimportTest, ExceptionReplacesTheRulesOnlyWhileItsNameFits) {
@@ -166,13 +166,13 @@ TEST_F(LivsmedelsimportTest, ExceptionReplacesTheRulesOnlyWhileItsNameFits) {
 TEST_F(LivsmedelsimportTest, RuleFilesWithErrorsNameTheLine) {
     SkrivRegler(Regler());
     Skriv(Regler() + "/grupper.tsv", "*\t*\tZ\tÖvrigt\n");
-    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Importfel);
+    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Fel);
     Skriv(Regler() + "/grupper.tsv", "*\t*\tA\tKött\n");  // a part of "Kött,fisk,ägg" is found too
     EXPECT_NO_THROW(TLivsmedelsregler::Las(Regler()));
     Skriv(Regler() + "/grupper.tsv", "*\t*\tA\tKorv\n");
-    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Importfel);
+    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Fel);
     Skriv(Regler() + "/grupper.tsv", "*\t(a | b)\tA\tÖvrigt\n");
-    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Importfel);
+    EXPECT_THROW(TLivsmedelsregler::Las(Regler()), Fel);
 }
 
 TEST_F(LivsmedelsimportTest, FreshTablesHoldTheReleaseAndTheReserve) {
@@ -245,7 +245,7 @@ TEST_F(LivsmedelsimportTest, UpdateWithoutTablesFails) {
     SkrivRegler(Regler());
     EXPECT_THROW(UppdateraLivsmedelstabeller(Las("1", {{1, "Äpple", "Frukt, bär"}}), TLivsmedelsregler::Las(Regler()),
                                              Tabeller()),
-                 Importfel);
+                 Fel);
 }
 
 }  // namespace

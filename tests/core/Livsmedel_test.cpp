@@ -58,7 +58,7 @@ TEST(OppnaLivsmedelstabeller, SaknadTabellGerTabellensFel) {
     SkapaLivsmedelstabell(mapp.path(), "fodtab100", {});
     TLivsmedelstabeller tabeller;
     TLivsmedelskatalog katalog;
-    EXPECT_THROW(OppnaLivsmedelstabeller(mapp.path(), tabeller, katalog), Tabellfel);
+    EXPECT_THROW(OppnaLivsmedelstabeller(mapp.path(), tabeller, katalog), Fel);
 }
 
 // Tables edited outside the program are refused at the start, with the
@@ -94,7 +94,7 @@ TEST(OppnaLivsmedelstabeller, TabellMedFelLayoutVagrasMedNamnetPaFaltet) {
         try {
             OppnaLivsmedelstabeller(mapp.path(), tabeller, katalog);
             ADD_FAILURE() << "tabellen godtogs";
-        } catch (const Tabellfel& fel) {
+        } catch (const Fel& fel) {
             const QString fil = Tabell(mapp.path(), f.tabell).Filsokvag();
             EXPECT_EQ(fel.Meddelande(), f.meddelande.contains("%1") ? f.meddelande.arg(fil) : f.meddelande);
         }

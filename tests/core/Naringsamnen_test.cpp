@@ -1,5 +1,5 @@
 #include "core/Naringsamnen.h"
-#include "core/Startfel.h"
+#include "platform/Fel.h"
 #include "stod/Fixtur.h"
 
 #include <QDir>
@@ -88,7 +88,7 @@ TEST_F(LasNaringsnamnTest, TrasigRadGerFelINamnfilen) {
         try {
             LasNaringsnamn(Fil(innehall), katalog);
             ADD_FAILURE() << innehall.constData();
-        } catch (const Startfel& fel) {
+        } catch (const Fel& fel) {
             EXPECT_EQ(fel.Meddelande(), "Fel i namnfilen nvnamn.txt");
         }
     }
@@ -98,7 +98,7 @@ TEST_F(LasNaringsnamnTest, SaknadFilNamnerFilen) {
     try {
         LasNaringsnamn(QDir(mapp.path()).filePath("nvnamn.txt"), katalog);
         FAIL();
-    } catch (const Startfel& fel) {
+    } catch (const Fel& fel) {
         EXPECT_TRUE(fel.Meddelande().contains("nvnamn.txt"));
         EXPECT_TRUE(fel.Meddelande().startsWith("Kan ej"));
     }

@@ -33,7 +33,7 @@ TEST_F(Form1SparatTest, MenynsPosterSpararOchHamtarMedRubrik) {
     QStringList poster;
     for (QAction* atgard : Meny("Arkiv")->actions())
         if (!atgard->isSeparator()) poster << atgard->text();
-    EXPECT_EQ(poster, QStringList({"Ny beräkning", "Hämta beräkning", "Spara Beräkning", "Kopiera denna måltid",
+    EXPECT_EQ(poster, QStringList({"Ny beräkning", "Hämta beräkning", "Spara Beräkning", "Utskrift", "Kopiera denna måltid",
                                    "Klistra in måltid", "Hämta ett recept", "Spara denna måltid som recept",
                                    "Inställningar", "Radera beräkningar", "Tipstexter"}));
     EXPECT_TRUE(Atgard("Spara Beräkning")->shortcut().isEmpty());

@@ -1,5 +1,5 @@
 #include "core/Livsmedel.h"
-#include "core/Startfel.h"
+#include "platform/Fel.h"
 #include "matvarda/Form1.h"
 #include "matvarda/FormBild.h"
 #include "matvarda/FormTypfilter.h"
@@ -316,7 +316,7 @@ TEST(Form1Start, TrasigNamnfilStopparStarten) {
     try {
         SkapaFonstren(program);
         FAIL();
-    } catch (const Startfel& fel) {
+    } catch (const Fel& fel) {
         EXPECT_EQ(fel.Meddelande(), "Fel i namnfilen nvnamn.txt");
     }
 }
@@ -339,7 +339,7 @@ TEST(Form1Start, SaknadLivsmedelstabellGerTabellensFel) {
     QFile::remove(mapp.Fil("fodtab2005.db"));
     SkriptadeDialoger dialoger;
     TProgram program(mapp.Sokvag(), dialoger);
-    EXPECT_THROW(SkapaFonstren(program), Tabellfel);
+    EXPECT_THROW(SkapaFonstren(program), Fel);
 }
 
 }  // namespace

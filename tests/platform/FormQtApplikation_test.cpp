@@ -17,8 +17,8 @@ TApplikation& Applikationen() { return *static_cast<TApplikation*>(QCoreApplicat
 
 TEST(Felmeddelande, SagerVadSomFallerOchAttProgrammetFortsatter) {
     const std::pair<std::exception_ptr, QString> fall[] = {
-        {std::make_exception_ptr(Tabellfel(QStringLiteral("Tabellen fodtab100 är inte öppen"))),
-         "Fel i tabellerna: Tabellen fodtab100 är inte öppen"},
+        {std::make_exception_ptr(Fel(QStringLiteral("Tabellen fodtab100 är inte öppen"))),
+         "Tabellen fodtab100 är inte öppen"},
         {std::make_exception_ptr(std::bad_alloc()), "Minnet räckte inte till."},
         {std::make_exception_ptr(std::runtime_error("trasig fil")), "trasig fil"},
         {std::make_exception_ptr(42), "Okänt fel."},
@@ -61,8 +61,8 @@ TEST_F(FelvagTest, TabellfelVidUppslagningBlirEttMeddelande) {
     QPushButton* ok = form->ButtonOk;
     QTest::mouseClick(ok, Qt::LeftButton);
     ASSERT_EQ(dialoger.Meddelanden.size(), 1);
-    EXPECT_EQ(dialoger.Meddelanden[0], "Åtgärden kunde inte slutföras.\nFel i tabellerna: Tabellen fodtab100 är inte "
-                                       "öppen\nProgrammet fortsätter.");
+    EXPECT_EQ(dialoger.Meddelanden[0], "Åtgärden kunde inte slutföras.\nTabellen fodtab100 är inte öppen\n"
+                                       "Programmet fortsätter.");
     EXPECT_EQ(form->StringGridMaltid->item(0, 0)->text(), "");
     form->hide();
 }

@@ -145,7 +145,7 @@ TEST_F(TabellTest, LasFaltGerFaltenIIndexordningOchLamnarMarkoren) {
     EXPECT_EQ(rader[5][0], "Öl, starköl");
     EXPECT_TRUE(rader[2][1].isNull());  // zucchini has no energy value
     EXPECT_EQ(tabell.Text("Kod"), "2002");
-    EXPECT_THROW(tabell.LasFalt({1, 99}), Tabellfel);
+    EXPECT_THROW(tabell.LasFalt({1, 99}), Fel);
     tabell.SattFilter("Enhet1 IS NOT NULL");
     tabell.Filtrera(true);
     EXPECT_TRUE(tabell.LasFalt({0}).isEmpty());
@@ -224,18 +224,18 @@ TEST_F(TabellTest, ExportOchImportGerSammaTabellTillbaka) {
 TEST_F(TabellTest, ImportMedFelaktigtTalAndrarIngenting) {
     const QString fil = QDir(mapp.path()).filePath("fel.txt");
     SkrivBytes(fil, "\"Kod\",\"Livsmedel\",\"Portionsstorlek\"\r\n\"7777\",\"Ny\",\"10\"\r\n\"2001\",\"X\",\"tio\"\r\n");
-    EXPECT_THROW(tabell.ImporteraText(fil), Tabellfel);
+    EXPECT_THROW(tabell.ImporteraText(fil), Fel);
     EXPECT_FALSE(tabell.HittaNyckel(QString("7777")));
 }
 
-TEST(Tabellfel, FelBarTabellensEgetMeddelande) {
+TEST(Fel, FelBarTabellensEgetMeddelande) {
     QTemporaryDir mapp;
     Tabell saknad(mapp.path(), "fodtab100");
     EXPECT_FALSE(saknad.Finns());
     try {
         saknad.Oppna();
         FAIL() << "öppnade en tabell som saknas";
-    } catch (const Tabellfel& fel) {
+    } catch (const Fel& fel) {
         EXPECT_TRUE(fel.Meddelande().contains("fodtab100"));
     }
     EXPECT_FALSE(QFile::exists(saknad.Filsokvag()));
@@ -245,10 +245,10 @@ TEST(Tabellfel, FelBarTabellensEgetMeddelande) {
     tom.Oppna();
     tom.Forsta();
     EXPECT_TRUE(tom.Slut());
-    EXPECT_THROW(tom.Text("Kod"), Tabellfel);
-    EXPECT_THROW(tom.ValjIndex("saknas"), Tabellfel);
-    EXPECT_THROW(tom.SattFilter("Kod = 'x'; DROP TABLE fodtab100"), Tabellfel);
-    EXPECT_THROW(tom.SattFilter("Saknas IS NOT NULL"), Tabellfel);
+    EXPECT_THROW(tom.Text("Kod"), Fel);
+    EXPECT_THROW(tom.ValjIndex("saknas"), Fel);
+    EXPECT_THROW(tom.SattFilter("Kod = 'x'; DROP TABLE fodtab100"), Fel);
+    EXPECT_THROW(tom.SattFilter("Saknas IS NOT NULL"), Fel);
 }
 
 TEST(SvenskOrdning, BokstavernaAAOEfterZOchSkiftlägetSpelarIngenRoll) {

@@ -1,0 +1,39 @@
+#pragma once
+
+// `matvarda rapport`: the report of saved calculations from the command
+// line, with the choices of the print choice window as options.
+
+#include "print/Rapport.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace matvarda {
+
+struct TRapportkommando {
+    TUtskriftsval Val{.Omfattning = 2};  // the whole period unless narrowed
+    int Dag = 0;     // 0..6
+    int Maltid = 0;  // 0..3
+    bool Cirklar = true;
+    QString Rubrik;
+    QString Typ;  // "pdf" or "txt"; empty: by the output file's extension
+    QStringList Berakningar;
+    QString Ut;
+    bool Hjalp = false;
+};
+
+struct TRapportargument {
+    TRapportkommando Kommando;
+    QString Fel;  // a Swedish message; empty when the arguments were read
+};
+
+// The arguments after "rapport".
+TRapportargument LasRapportargument(const QStringList& argument);
+
+QString Rapporthjalp();
+
+// The file types written today, and those that come later.
+bool ArSkrivbarTyp(const QString& typ);
+bool ArKandTyp(const QString& typ);
+
+}  // namespace matvarda

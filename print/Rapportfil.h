@@ -1,0 +1,16 @@
+#pragma once
+
+// A laid-out report saved as a PDF file where the user chooses.
+
+#include "platform/Dialoger.h"
+#include "print/Rapportlayout.h"
+
+namespace matvarda {
+
+inline const QString Rapportnamn = QStringLiteral("Matvarda utskrift");
+
+// The save dialog offers "Matvarda utskrift.pdf" in `mapp`; a file that
+// cannot be written is reported. False when cancelled or not written.
+bool SparaRapportPdf(const TRapportlayout& layout, Dialoger& dialoger, const QString& mapp);
+
+}  // namespace matvarda
