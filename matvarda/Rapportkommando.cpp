@@ -2,7 +2,6 @@
 
 #include "admin/Installningar.h"
 #include "calc/RaknaOm.h"
-#include "core/Startfel.h"
 #include "files/Sparadberakning.h"
 #include "matvarda/Start.h"
 #include "need/Aktivitetskatalog.h"
@@ -77,7 +76,7 @@ std::optional<QList<TUtfil>> Utfiler(const TRapportkommando& k, QTextStream& fel
 
 // What the program reads at its start: the folders, the food tables, the
 // nutrient names, the default need, the selection, the settings and the
-// activity catalogue. Throws Startfel or Tabellfel as the start does.
+// activity catalogue. Throws Fel as the start does.
 struct TArbetsmapp {
     explicit TArbetsmapp(const QString& mapp, QTextStream& fel) : Normer(mapp, QStringLiteral("normer")) {
         const QDir d(mapp);
@@ -89,7 +88,7 @@ struct TArbetsmapp {
         try {
             Normer.Oppna();
             SattStandardbehov(Normer, Start.Behov);
-        } catch (const Tabellfel& f) {
+        } catch (const Fel& f) {
             fel << f.Meddelande() << '\n';
         }
         if (const auto nvfel = LasNvval(d.filePath(QStringLiteral("nvval.txt")), Start.Urval)) fel << *nvfel << '\n';
@@ -147,10 +146,7 @@ int KorRapport(const QStringList& argument, const QString& arbetsmapp, QTextStre
     std::unique_ptr<TArbetsmapp> mapp;
     try {
         mapp = std::make_unique<TArbetsmapp>(arbetsmapp, fel);
-    } catch (const Startfel& f) {
-        fel << f.Meddelande() << '\n';
-        return 2;
-    } catch (const Tabellfel& f) {
+    } catch (const Fel& f) {
         fel << f.Meddelande() << '\n';
         return 2;
     }
@@ -168,7 +164,7 @@ int KorRapport(const QStringList& argument, const QString& arbetsmapp, QTextStre
         skrivna.insert(utfil.Fil);
         try {
             if (!KorEn(k, *mapp, utfil, ut, fel)) status = 1;
-        } catch (const Tabellfel& f) {
+        } catch (const Fel& f) {
             fel << QStringLiteral("Kan ej läsa beräkningen %1: %2\n").arg(utfil.Berakning, f.Meddelande());
             status = 1;
         }
