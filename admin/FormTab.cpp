@@ -55,10 +55,11 @@ QString Tabellfelmeddelande(const QString& fil, const Fel& fel) {
 }  // namespace
 
 TFormTab::TFormTab(TStartlage& start, const QString& losenord, std::function<void()> fyllLivsmedelslistan,
-                   TOmgivning omgivning, QWidget* foralder)
+                   TForhandsvisning forhandsvisning, TOmgivning omgivning, QWidget* foralder)
     : QWidget(foralder, Qt::Window),
       start_(start),
       losenord_(losenord),
+      forhandsvisning_(std::move(forhandsvisning)),
       omgivning_(std::move(omgivning)),
       fodtab100_(start.Tabellmapp, QStringLiteral("fodtab100")) {
     setWindowTitle(QStringLiteral("Näring per 100 gram"));
@@ -88,6 +89,7 @@ void TFormTab::SkapaKontroller() {
     connect(SpeedButton1, &QPushButton::clicked, this, &TFormTab::SpeedButton1Click);
     connect(SpeedButton2, &QPushButton::clicked, this, &TFormTab::SpeedButton2Click);
     connect(Button1, &QPushButton::clicked, this, &TFormTab::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TFormTab::Button2Click);
     for (QPushButton* knapp : {SpeedButton1, SpeedButton2, Button1, Button2}) knappar->addWidget(knapp);
     knappar->addStretch(1);
     lodrat->addLayout(knappar);
@@ -182,6 +184,16 @@ void TFormTab::Button1Click() {
     LabelText->show();
     for (QPushButton* knapp : {ButtonTaBortAsterisk, ButtonSkapaTxtfil, ButtonLasTextfil}) knapp->show();
     omgivning_.Dialogerna.Meddelande(QStringLiteral("Obs! Nu är det du som har ansvaret, ändringar går inte att ångra."));
+}
+
+// The list is read from the table: the row being edited is stored first.
+void TFormTab::Button2Click() {
+    if (!DBISAMTableLivs || !SparaRaden()) return;
+    try {
+        forhandsvisning_(LayoutaPrislista(DBISAMTableLivs->Prislista(), Rapportdatum()));
+    } catch (const Fel& fel) {
+        omgivning_.Dialogerna.Meddelande(fel.Meddelande());
+    }
 }
 
 // The key still acts on the read-only grid after the message.

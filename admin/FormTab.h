@@ -7,6 +7,7 @@
 #include "core/Omgivning.h"
 #include "core/Tillstand.h"
 #include "platform/Tabell.h"
+#include "print/Rapportlayout.h"
 
 #include <QWidget>
 #include <functional>
@@ -24,14 +25,15 @@ class TFormTab : public QWidget {
 public:
     // Opens the table on the table folder, fills the food list through
     // `fyllLivsmedelslistan` and ends the start-up; `losenord` guards the
-    // editing.
+    // editing; the price list is shown by `forhandsvisning`.
     TFormTab(TStartlage& start, const QString& losenord, std::function<void()> fyllLivsmedelslistan,
-             TOmgivning omgivning, QWidget* foralder);
+             TForhandsvisning forhandsvisning, TOmgivning omgivning, QWidget* foralder);
     ~TFormTab() override;
 
     void SpeedButton1Click();
     void SpeedButton2Click();
     void Button1Click();
+    void Button2Click();
     void ButtonTaBortAsteriskClick();
     void ButtonSkapaTxtfilClick();
     void ButtonLasTextfilClick();
@@ -68,6 +70,7 @@ private:
 
     TStartlage& start_;
     const QString& losenord_;
+    TForhandsvisning forhandsvisning_;
     TOmgivning omgivning_;
     Tabell fodtab100_;
     std::optional<Tabellordning> nedtryckt_;

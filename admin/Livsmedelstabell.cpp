@@ -1,5 +1,6 @@
 #include "admin/Livsmedelstabell.h"
 
+#include "admin/Livsmedelsimport.h"
 #include "core/Naringsamnen.h"
 #include "core/Tabellayout.h"
 
@@ -7,6 +8,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <cmath>
 
@@ -149,6 +151,24 @@ bool TLivsmedelsmodell::RadAndrad(int rad) const {
     for (int k = 0; k < columnCount(); ++k)
         if (isDirty(index(rad, k))) return true;
     return false;
+}
+
+QList<TPrispost> TLivsmedelsmodell::Prislista() const {
+    const QSqlDriver& drivrutin = *database().driver();
+    const auto falt = [&](const QString& namn) { return drivrutin.escapeIdentifier(namn, QSqlDriver::FieldName); };
+    QSqlQuery fraga(database());
+    fraga.setForwardOnly(true);
+    if (!fraga.exec(QStringLiteral("SELECT %1, %2 FROM %3 ")
+                        .arg(falt(QStringLiteral("Livsmedel")), falt(QStringLiteral("kgpris")),
+                             drivrutin.escapeIdentifier(tableName(), QSqlDriver::TableName)) +
+                    orderByClause()))
+        throw matvarda::Fel(QStringLiteral("Kan ej läsa livsmedelstabellen: %1").arg(fraga.lastError().text()));
+    QList<TPrispost> poster;
+    while (fraga.next()) {
+        const QString namn = fraga.value(0).toString();
+        if (namn.compare(Reservnamn, Qt::CaseInsensitive) != 0) poster.append({namn, fraga.value(1).toString()});
+    }
+    return poster;
 }
 
 bool TLivsmedelsmodell::updateRowInTable(int rad, const QSqlRecord& varden) {

@@ -4,6 +4,7 @@
 // titles and number formats, the grid's model, which checks what was typed
 // before a row is stored, and the table tools behind the password.
 
+#include "admin/Prislista.h"
 #include "platform/Tabell.h"
 
 #include <QSqlTableModel>
@@ -51,6 +52,9 @@ public:
     const QString& Fel() const { return fel_; }
     // The row holds an edit not yet stored.
     bool RadAndrad(int rad) const;
+    // Every food's name and price as stored, in the grid's order; the unused
+    // reserve rows are left out. Throws Fel when the table cannot be read.
+    QList<TPrispost> Prislista() const;
 
     // The shown field of the model column; null for a hidden one.
     const TTabellkolumn* Kolumn(int modellkolumn) const;

@@ -80,6 +80,11 @@ void KopplaKnappar(TProgram& p) {
     QObject::connect(f->ButtonGrupper, &QPushButton::clicked, f, [&p] { Visa(p.FormLivsmedelsgrupper); });
 }
 
+// The report preview, created after some of the windows that show in it.
+TForhandsvisning Forhandsvisning(TProgram& program) {
+    return [&program](const TRapportlayout& layout) { program.FormForhandsvisning->VisaRapport(layout); };
+}
+
 }  // namespace
 
 TProgram::TProgram(QString arbetsmapp, Dialoger& dialoger)
@@ -114,7 +119,8 @@ void SkapaFonstren(TProgram& program) {
     // The food table window lists the vegetables, once the diary and the
     // catalogues exist, and ends the start-up phase.
     program.FormTab = new TFormTab(
-        t.Start, t.Losenord, [f] { f->VisaBildgrupp(Bildgruppnamn(Bildgrupp::Gronsaker)); }, program.Omgivning(), f);
+        t.Start, t.Losenord, [f] { f->VisaBildgrupp(Bildgruppnamn(Bildgrupp::Gronsaker)); }, Forhandsvisning(program),
+        program.Omgivning(), f);
 
     program.FormAktskapa = new TFormAktskapa(t.Aktivitetskatalog, program.Dialogerna, program.Arbetsmapp, f);
     // The preview is created later; the activity printout finds it when
@@ -129,9 +135,7 @@ void SkapaFonstren(TProgram& program) {
     program.FormToppen = new TFormToppen(t.Katalog, program.Tabeller.Fodtab100, program.Dialogerna, f);
     program.FormUt = new TFormUt(program.Dialogerna, f);
     program.FormForhandsvisning = new TFormForhandsvisning(program.Dialogerna, t.Start.Berakningsmapp, f);
-    program.FormUtskriftsval2 = new TFormUtskriftsval2(
-        t, program.Omgivning(),
-        [v = program.FormForhandsvisning](const TRapportlayout& layout) { v->VisaRapport(layout); }, f);
+    program.FormUtskriftsval2 = new TFormUtskriftsval2(t, program.Omgivning(), Forhandsvisning(program), f);
     program.FormLivsmedelsgrupper = new TFormLivsmedelsgrupper(
         t.Dagbok, t.EndastRavarugrupper, [&program] { program.RaknaOm(); }, f);
     u.Fyll(Uppdateringssteg::Livsmedelsgrupper, [g = program.FormLivsmedelsgrupper, f, &t] {

@@ -1,6 +1,7 @@
 #include "admin/FormTab.h"
 
 #include "platform/SkriptadeDialoger.h"
+#include "print/FormForhandsvisning.h"
 #include "stod/Arbetsmapp.h"
 #include "stod/Fonstertest.h"
 
@@ -28,8 +29,10 @@ class FormTabTest : public ::testing::Test {
 protected:
     void SetUp() override {
         start.Tabellmapp = mapp.Sokvag();
-        fonster = std::make_unique<TFormTab>(start, losenord, [this] { ++fyllningar; },
-                                             TOmgivning{dialoger, mapp.Sokvag(), [] {}}, nullptr);
+        fonster = std::make_unique<TFormTab>(
+            start, losenord, [this] { ++fyllningar; },
+            [this](const TRapportlayout& layout) { prislistor.append(layout); },
+            TOmgivning{dialoger, mapp.Sokvag(), [] {}}, nullptr);
         grid = fonster->DBISAMDBGrid1;
         modell = fonster->DBISAMTableLivs;
         ASSERT_NE(modell, nullptr);
@@ -73,6 +76,7 @@ protected:
     TStartlage start;
     QString losenord = QStringLiteral("TAKPANN");
     int fyllningar = 0;
+    QList<TRapportlayout> prislistor;
     std::unique_ptr<TFormTab> fonster;
     QTableView* grid = nullptr;
     TLivsmedelsmodell* modell = nullptr;
@@ -265,6 +269,39 @@ TEST_F(FormTabTest, VerktygenAsteriskExportOchImport) {
     EXPECT_EQ(dialoger.Meddelanden.size(), meddelanden);
 }
 
+// The lines of a price list page, name and price, as they stand.
+QStringList Prisrader(const TRapportsida& sida) {
+    QStringList rader;
+    for (const TTextpost& post : sida.Texter) {
+        if (post.Typsnitt == Rapporttypsnitt::Titel || post.Ruta.top() < Ovrigmarginal + 40) continue;
+        if (post.Ruta.left() < Vanstermarginal + 100) rader << post.Text;
+        else rader.last() += '=' + post.Text;
+    }
+    return rader;
+}
+
+// The price list shows the table as stored, the open edit included, in the
+// grid's order, without the unused reserve row.
+TEST_F(FormTabTest, PrislistanVisasMedRadenSomRedigeras) {
+    LasUpp();
+    Visa();
+    Skriv("4001", "kgpris", "13,90");
+    fonster->Button2->click();
+    EXPECT_TRUE(dialoger.Meddelanden.isEmpty());
+    EXPECT_EQ(Lagrat("4001", "kgpris"), "13,90");
+    ASSERT_EQ(prislistor.size(), 1);
+    ASSERT_EQ(prislistor[0].Sidor.size(), 1);
+    EXPECT_EQ(Prisrader(prislistor[0].Sidor[0]),
+              QStringList({"Gurka=25", "Tomat=30", "Ärtor gröna=40", "Äpple=25", "Mjölk=13,90", "Ost=120",
+                           "Ärtsoppa=35", "Fisksoppa=60", "Soppa på ärtor=50"}));
+
+    // A refused row stops the list until it is mended.
+    Skriv("4001", Kj, "tolv");
+    fonster->Button2->click();
+    EXPECT_EQ(dialoger.Meddelanden.size(), 1);
+    EXPECT_EQ(prislistor.size(), 1);
+}
+
 class FormTabIProgrammet : public TFonstertest {};
 
 TEST_F(FormTabIProgrammet, MenynVisarTabellfonstret) {
@@ -278,6 +315,22 @@ TEST_F(FormTabIProgrammet, MenynVisarTabellfonstret) {
     meny->trigger();
     EXPECT_TRUE(program.FormTab->isVisible());
     EXPECT_EQ(program.FormTab->DBISAMTableLivs->rowCount(), 10);
+}
+
+TEST_F(FormTabIProgrammet, PrislistanVisasIRapportensForhandsvisning) {
+    Starta();
+    program.FormTab->Button2->click();
+    TFormForhandsvisning* visning = program.FormForhandsvisning;
+    EXPECT_TRUE(visning->isVisible());
+    EXPECT_EQ(visning->Layout().Namn, "prislista");
+    ASSERT_EQ(visning->AntalSidor(), 1);
+    EXPECT_EQ(visning->Layout().Sidor[0].Texter[0].Text, "Pris per kg");
+    EXPECT_EQ(visning->Layout().Sidor[0].Texter[1].Text, Rapportdatum());
+    // Saved from the preview under the list's own name.
+    dialoger.SvaraText(mapp.Fil("priser"));
+    visning->ButtonSparaPdf->click();
+    EXPECT_EQ(dialoger.ForeslagnaNamn, QStringList({"prislista.pdf"}));
+    EXPECT_TRUE(QFile::exists(mapp.Fil("priser.pdf")));
 }
 
 }  // namespace
