@@ -22,20 +22,22 @@ constexpr double Kolumnbredd = 345;
 constexpr double NamnX = 8;
 constexpr double Radhojd = 15;
 constexpr int KortasteNamnrad = 20;  // characters, whatever the price's length
+constexpr int Indrag = 2;            // characters: a name's further lines stand in from its first
 
 static_assert(Vanstermarginal + Kolumner[1] + Kolumnbredd <= Sidbredd - Ovrigmarginal);
 static_assert(PrisraderPerKolumn == static_cast<int>((Nederkant - Ovrigmarginal - Huvudhojd) / Radhojd));
 
 const QString Titel = QStringLiteral("Pris per kg");
 
-// The text in lines of at most `bredd` characters, broken after a space;
-// a word longer than a line is broken where the line ends.
-QStringList Radbryt(const QString& text, int bredd) {
+// The text in lines of at most `bredd` characters, the further ones
+// `indrag` characters less, broken after a space; a word longer than a
+// line is broken where the line ends.
+QStringList Radbryt(const QString& text, int bredd, int indrag) {
     QStringList rader;
     QString rest = text.simplified();
-    while (rest.size() > bredd) {
-        qsizetype brytning = rest.lastIndexOf(u' ', bredd);
-        if (brytning <= 0) brytning = bredd;
+    for (int plats = bredd; rest.size() > plats; plats = bredd - indrag) {
+        qsizetype brytning = rest.lastIndexOf(u' ', plats);
+        if (brytning <= 0) brytning = plats;
         rader << rest.left(brytning);
         rest = rest.mid(brytning).trimmed();
     }
@@ -83,13 +85,13 @@ private:
         const double tecken = Teckenbredd(Rapporttypsnitt::Rad);
         const int bredd = std::max(KortasteNamnrad, static_cast<int>((Kolumnbredd - NamnX) / tecken) -
                                                         static_cast<int>(pris.size()) - 1);
-        const QStringList rader = Radbryt(post.Livsmedel, bredd);
+        const QStringList rader = Radbryt(post.Livsmedel, bredd, Indrag);
         if (rad_ > 0 && rad_ + rader.size() > PrisraderPerKolumn) NastaKolumn();
         for (qsizetype i = 0; i < rader.size(); ++i) {
             if (rad_ == PrisraderPerKolumn) NastaKolumn();
             const double x = Kolumner[kolumn_];
             const double y = Ovrigmarginal + Huvudhojd + rad_ * Radhojd;
-            Text(x + NamnX, y, rader[i], Rapporttypsnitt::Rad);
+            Text(x + NamnX + (i > 0 ? Indrag * tecken : 0), y, rader[i], Rapporttypsnitt::Rad);
             if (i == 0) Text(x + Kolumnbredd - pris.size() * tecken, y, pris, Rapporttypsnitt::Rad);
             ++rad_;
         }

@@ -23,8 +23,8 @@ inline const QString Prislistenamn = QStringLiteral("prislista");
 // Lines of one column on a page: the page's height under the title band.
 constexpr int PrisraderPerKolumn = 68;
 
-// A name too long for its line goes on over the next lines of the column,
-// broken between words; the lines of one food stay in one column.
+// A name too long for its line goes on, indented, over the next lines of
+// the column, broken between words; the lines of one food stay in one column.
 TRapportlayout LayoutaPrislista(const QList<TPrispost>& poster, const QString& datum);
 
 }  // namespace matvarda

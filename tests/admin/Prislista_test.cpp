@@ -87,7 +87,7 @@ TEST(PrislistaTest, LangaNamnBrytsOchHallsIhop) {
     const QString lang = "Matfettsblandning havssaltat fett 80% berikad typ Bregott";
     QList<TPrispost> poster = Poster(67);
     poster.append({lang, "70"});
-    poster.append({QString(50, u'Ö'), ""});
+    poster.append({QString(90, u'Ö'), ""});
     const TRapportlayout l = LayoutaPrislista(poster, "d");
     ASSERT_EQ(l.Sidor.size(), 1);
     const TRapportsida& s = l.Sidor[0];
@@ -95,10 +95,12 @@ TEST(PrislistaTest, LangaNamnBrytsOchHallsIhop) {
     ASSERT_TRUE(Text(s, "Matfettsblandning havssaltat fett 80%"));
     EXPECT_EQ(Text(s, "Matfettsblandning havssaltat fett 80%")->Ruta.topLeft(), QPointF(Hoger + 8, Forsta));
     EXPECT_EQ(Text(s, "70")->Ruta.top(), Forsta);
-    EXPECT_EQ(Text(s, "berikad typ Bregott")->Ruta.topLeft(), QPointF(Hoger + 8, Forsta + 15));
-    // A word longer than the line is cut where the line ends: 45 without a price.
+    EXPECT_EQ(Text(s, "berikad typ Bregott")->Ruta.topLeft(), QPointF(Hoger + 8 + 2 * 7.2, Forsta + 15));
+    // A word longer than the line is cut where the line ends: 45 without a
+    // price, 43 on the indented lines.
     EXPECT_EQ(Text(s, QString(45, u'Ö'))->Ruta.top(), Forsta + 30);
-    EXPECT_EQ(Text(s, QString(5, u'Ö'))->Ruta.top(), Forsta + 45);
+    EXPECT_EQ(Text(s, QString(43, u'Ö'))->Ruta.top(), Forsta + 45);
+    EXPECT_EQ(Text(s, QString(2, u'Ö'))->Ruta.top(), Forsta + 60);
     EXPECT_EQ(Text(s, "Livsmedel 67")->Ruta.top(), Forsta + 66 * 15);  // the last line of the left column stays empty
 }
 
