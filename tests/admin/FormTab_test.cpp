@@ -252,6 +252,7 @@ TEST_F(FormTabTest, VerktygenAsteriskExportOchImport) {
     const QString fil = mapp.Fil("fodtab.txt");
     dialoger.SvaraText(fil);
     fonster->ButtonSkapaTxtfil->click();
+    EXPECT_EQ(dialoger.ForeslagnaNamn, QStringList{"fodtab.txt"});
     EXPECT_EQ(dialoger.Meddelanden.last(), "Klart");
     Skriv("4002", "Livsmedel", "Ost, ändrad");
     Skriv("4002", Kj, "1");
