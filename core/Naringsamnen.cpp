@@ -69,23 +69,25 @@ QByteArray DosTillWindows(QByteArray rad) {
     return rad;
 }
 
-float TextTillTal(const QString& text) {
+std::optional<float> LasTal(const QString& text) {
     qsizetype start = 0;
     while (start < text.size() && text[start] == ' ') ++start;
     QString tal = text.mid(start);
     if (const qsizetype komma = tal.indexOf(','); komma >= 0) tal[komma] = '.';
-    if (tal.isEmpty()) return 0.0f;
+    if (tal.isEmpty()) return std::nullopt;
     // Only a plain decimal number counts; toDouble would also take "inf",
     // hex or surrounding blanks.
     for (const QChar c : tal)
         if (!(c.isDigit() && c.unicode() <= '9') && c != '.' && c != '-' && c != '+' && c != 'e' && c != 'E')
-            return 0.0f;
+            return std::nullopt;
     bool ok = false;
     const double varde = tal.toDouble(&ok);
     // A number beyond the range of a single is as unreadable as letters.
-    if (!ok || std::fabs(varde) > std::numeric_limits<float>::max()) return 0.0f;
+    if (!ok || std::fabs(varde) > std::numeric_limits<float>::max()) return std::nullopt;
     return static_cast<float>(varde);
 }
+
+float TextTillTal(const QString& text) { return LasTal(text).value_or(0.0f); }
 
 QString VisaVarde(double varde, int nummer, const TNaringskatalog& katalog) {
     const int decimaler = (nummer >= 0 && nummer <= SistaNaringsnummer) ? katalog.Decimaler[nummer] : 0;

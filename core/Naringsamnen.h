@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace matvarda {
 
@@ -41,6 +42,9 @@ QByteArray DosTillWindows(QByteArray rad);
 // Reads a number as typed by a Swedish user: leading spaces dropped, the first
 // comma is the decimal point, anything unreadable is 0.
 float TextTillTal(const QString& text);
+// The same reading, with nullopt where TextTillTal gives 0 for an unreadable
+// text: for a field that must refuse what it cannot read.
+std::optional<float> LasTal(const QString& text);
 
 // A number with fixed decimals, the system's decimal separator and no
 // thousands separator, as the meal grid and the price line show them.

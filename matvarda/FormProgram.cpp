@@ -1,6 +1,7 @@
 #include "matvarda/FormProgram.h"
 
 #include "admin/FormInst.h"
+#include "admin/FormTab.h"
 #include "analysis/FormGramTotal.h"
 #include "analysis/FormInfotext.h"
 #include "analysis/FormLivsmedelsgrupper.h"
@@ -60,6 +61,7 @@ void SkapaMeny(TProgram& p) {
     vem->addAction(QStringLiteral("Aktiviteter"), f, [&p] { Visa(p.FormAktiv); });
     rad->addAction(QStringLiteral("Välj näringsämnen"), f, [&p] { Visa(p.Formnvval); });
     rad->addAction(QStringLiteral("Näringstoppen"), f, [&p] { Visa(p.FormToppen); });
+    rad->addAction(QStringLiteral("Livsmedelstabell"), f, [&p] { Visa(p.FormTab); });
     rad->addAction(QStringLiteral("MatTips"), f, [&p] { p.FormTips->MatTips1Click(); });
     rad->addAction(QStringLiteral("Copyright"), f, [&p] { p.Dialogerna.Meddelande(Omtext(p.Arbetsmapp)); });
 }
@@ -76,6 +78,11 @@ void KopplaKnappar(TProgram& p) {
         Visa(p.FormGramTotal);
     });
     QObject::connect(f->ButtonGrupper, &QPushButton::clicked, f, [&p] { Visa(p.FormLivsmedelsgrupper); });
+}
+
+// The report preview, created after some of the windows that show in it.
+TForhandsvisning Forhandsvisning(TProgram& program) {
+    return [&program](const TRapportlayout& layout) { program.FormForhandsvisning->VisaRapport(layout); };
 }
 
 }  // namespace
@@ -109,10 +116,11 @@ void SkapaFonstren(TProgram& program) {
     program.FormNorm = new TFormNorm(t.Behov, t.Rubrik, t.Losenord, program.Omgivning(), f);
     program.Formnvval = new Tformnvval(t.Urval, program.Omgivning(), f);
 
-    // The vegetables are listed once the diary and the catalogues exist;
-    // the start-up phase ends here.
-    f->VisaBildgrupp(Bildgruppnamn(Bildgrupp::Gronsaker));
-    t.Start.Uppstart = false;
+    // The food table window lists the vegetables, once the diary and the
+    // catalogues exist, and ends the start-up phase.
+    program.FormTab = new TFormTab(
+        t.Start, t.Losenord, [f] { f->VisaBildgrupp(Bildgruppnamn(Bildgrupp::Gronsaker)); }, Forhandsvisning(program),
+        program.Omgivning(), f);
 
     program.FormAktskapa = new TFormAktskapa(t.Aktivitetskatalog, program.Dialogerna, program.Arbetsmapp, f);
     // The preview is created later; the activity printout finds it when
@@ -127,9 +135,7 @@ void SkapaFonstren(TProgram& program) {
     program.FormToppen = new TFormToppen(t.Katalog, program.Tabeller.Fodtab100, program.Dialogerna, f);
     program.FormUt = new TFormUt(program.Dialogerna, f);
     program.FormForhandsvisning = new TFormForhandsvisning(program.Dialogerna, t.Start.Berakningsmapp, f);
-    program.FormUtskriftsval2 = new TFormUtskriftsval2(
-        t, program.Omgivning(),
-        [v = program.FormForhandsvisning](const TRapportlayout& layout) { v->VisaRapport(layout); }, f);
+    program.FormUtskriftsval2 = new TFormUtskriftsval2(t, program.Omgivning(), Forhandsvisning(program), f);
     program.FormLivsmedelsgrupper = new TFormLivsmedelsgrupper(
         t.Dagbok, t.EndastRavarugrupper, [&program] { program.RaknaOm(); }, f);
     u.Fyll(Uppdateringssteg::Livsmedelsgrupper, [g = program.FormLivsmedelsgrupper, f, &t] {

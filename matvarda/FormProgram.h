@@ -19,6 +19,7 @@ namespace matvarda {
 class TForm1;
 class TFormNorm;
 class Tformnvval;
+class TFormTab;
 class TFormAktskapa;
 class TFormAktiv;
 class TFormUt;
@@ -52,6 +53,7 @@ struct TProgram {
     std::unique_ptr<TForm1> Form1;
     TFormNorm* FormNorm = nullptr;
     Tformnvval* Formnvval = nullptr;
+    TFormTab* FormTab = nullptr;
     TFormAktskapa* FormAktskapa = nullptr;
     TFormAktiv* FormAktiv = nullptr;
     TFormTips* FormTips = nullptr;

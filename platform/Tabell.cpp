@@ -561,7 +561,7 @@ void Tabell::ImporteraText(const QString& fil) {
                 throw Fel(QStringLiteral("Rad %1 i %2 har fel antal fält").arg(r + 1).arg(fil));
             for (int i = 0; i < positioner.size(); ++i)
                 fraga.bindValue(i, Importvarde(rader[r][i], falttyper_[positioner[i]], r + 1));
-            if (!fraga.exec()) throw Fel(fraga.lastError().text());
+            if (!fraga.exec()) throw Fel(QStringLiteral("Rad %1: %2").arg(r + 1).arg(fraga.lastError().text()));
         }
     } catch (...) {
         Databas().rollback();

@@ -23,9 +23,7 @@ namespace matvarda {
 class TFormUtskriftsval2 : public QWidget {
     Q_OBJECT
 public:
-    // `forhandsvisning` shows a laid-out report in the preview.
-    using TForhandsvisning = std::function<void(const TRapportlayout&)>;
-
+    // `forhandsvisning` shows the composed report.
     TFormUtskriftsval2(const TTillstand& tillstand, TOmgivning omgivning, TForhandsvisning forhandsvisning,
                        QWidget* foralder);
 

@@ -7,9 +7,7 @@
 
 namespace matvarda {
 
-inline const QString Rapportnamn = QStringLiteral("Matvarda utskrift");
-
-// The save dialog offers "Matvarda utskrift.pdf" in `mapp`; a file that
+// The save dialog offers the report's name (".pdf") in `mapp`; a file that
 // cannot be written is reported. False when cancelled or not written.
 bool SparaRapportPdf(const TRapportlayout& layout, Dialoger& dialoger, const QString& mapp);
 

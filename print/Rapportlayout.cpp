@@ -41,12 +41,6 @@ constexpr double CirkelHojd = 171;
 constexpr double VerkligX = 4;
 constexpr double IdealX = 334;
 
-// A line of text in the fixed-pitch fonts is as wide as its characters and
-// as high as the font's ascent and descent.
-QRectF Textruta(double x, double y, const QString& text, Rapporttypsnitt typsnitt) {
-    return {x, y, text.size() * Teckenbredd(typsnitt), 1.133 * Typsnittsstorlek(typsnitt)};
-}
-
 QString Andel(double varde, double summa) {
     return QString::number(static_cast<long long>(std::round(100 * varde / summa))) + QStringLiteral(" %");
 }
@@ -165,6 +159,8 @@ double Typsnittsstorlek(Rapporttypsnitt typsnitt) {
     switch (typsnitt) {
     case Rapporttypsnitt::Rubrik:
         return 16 * Punkt;
+    case Rapporttypsnitt::Titel:
+        return 14 * Punkt;
     case Rapporttypsnitt::Cirkel:
         return 13;
     default:
@@ -173,6 +169,10 @@ double Typsnittsstorlek(Rapporttypsnitt typsnitt) {
 }
 
 double Teckenbredd(Rapporttypsnitt typsnitt) { return 0.6 * Typsnittsstorlek(typsnitt); }
+
+QRectF Textruta(double x, double y, const QString& text, Rapporttypsnitt typsnitt) {
+    return {x, y, text.size() * Teckenbredd(typsnitt), 1.133 * Typsnittsstorlek(typsnitt)};
+}
 
 QString Rapportdatum() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
 

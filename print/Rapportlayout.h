@@ -11,6 +11,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <functional>
 
 namespace matvarda {
 
@@ -20,15 +21,18 @@ constexpr double Sidhojd = 297 / 25.4 * Rapportpunkter;
 constexpr double Vanstermarginal = 48;
 constexpr double Ovrigmarginal = 24;  // top, bottom and right
 
-// Courier New (9 pt lines, 16 pt bold titles) and a 13-pixel sans-serif
-// for the pies.
-enum class Rapporttypsnitt { Rad, Rubrik, Cirkel };
+// Courier New (9 pt lines, 16 pt bold section titles, 14 pt bold page
+// titles) and a 13-pixel sans-serif for the pies.
+enum class Rapporttypsnitt { Rad, Rubrik, Cirkel, Titel };
 
 // The font's size (its em) in report pixels, and the advance of one
 // character of the fixed-pitch ones: 0.6 em in Courier New and in Liberation
 // Mono, which shares its metrics.
 double Typsnittsstorlek(Rapporttypsnitt typsnitt);
 double Teckenbredd(Rapporttypsnitt typsnitt);
+// A line of text in the fixed-pitch fonts is as wide as its characters and
+// as high as the font's ascent and descent; (x, y) is its top left.
+QRectF Textruta(double x, double y, const QString& text, Rapporttypsnitt typsnitt);
 
 enum class Rapportfarg { Svart, Bla, Gron, Rod, Gul };
 
@@ -68,10 +72,16 @@ struct TInnehallspost {
     int Sida = 0;  // the section's first page, from 0
 };
 
+inline const QString Rapportnamn = QStringLiteral("Matvarda utskrift");
+
 struct TRapportlayout {
     QList<TRapportsida> Sidor;
     QList<TInnehallspost> Innehall;
+    QString Namn = Rapportnamn;  // the PDF's title and the file name offered
 };
+
+// Shows a laid-out report in the preview.
+using TForhandsvisning = std::function<void(const TRapportlayout&)>;
 
 struct TLayoutval {
     bool Cirkeldiagram = false;  // the pies at the end of each section

@@ -59,10 +59,11 @@ public:
     double Overkant() const { return overkant_[aktuellt_]; }
 
 private:
+    static constexpr std::size_t Antal = static_cast<std::size_t>(Rapporttypsnitt::Titel) + 1;
     QPainter& malare_;
-    std::array<std::optional<QFont>, 3> typsnitt_;
-    std::array<double, 3> overkant_{};
-    std::size_t aktuellt_ = 3;
+    std::array<std::optional<QFont>, Antal> typsnitt_;
+    std::array<double, Antal> overkant_{};
+    std::size_t aktuellt_ = Antal;
 };
 
 // Drawn from its baseline: no text layout for a line that never wraps.
@@ -130,7 +131,7 @@ QFont Rapportfont(Rapporttypsnitt typsnitt, const QPainter& malare) {
         return Typsnitt(arial, Typsnittsstorlek(typsnitt), malare);
     }
     QFont fast = Typsnitt(Fastbreddstypsnitt(), Typsnittsstorlek(typsnitt), malare);
-    fast.setBold(typsnitt == Rapporttypsnitt::Rubrik);
+    fast.setBold(typsnitt == Rapporttypsnitt::Rubrik || typsnitt == Rapporttypsnitt::Titel);
     return fast;
 }
 
@@ -174,7 +175,7 @@ bool SkrivRapportPdf(const TRapportlayout& layout, const QString& fil) {
     {
         QPdfWriter pdf(&buffert);
         pdf.setCreator(QStringLiteral("Matvarda"));
-        pdf.setTitle(QStringLiteral("Matvarda utskrift"));
+        pdf.setTitle(layout.Namn);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         if (!RitaSidor(pdf, layout, 0, static_cast<int>(layout.Sidor.size()) - 1)) return false;
     }

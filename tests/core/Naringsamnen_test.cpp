@@ -9,14 +9,25 @@
 using namespace matvarda;
 using namespace matvarda::test;
 
+// LasTal reads the same and tells the unreadable texts apart from a real 0.
 TEST(TextTillTal, LaserDecimalkommaOchGer0ForAlltAnnat) {
     const struct {
         const char* text;
         float varde;
-    } fall[] = {{"  12,5", 12.5f}, {"12.5", 12.5f}, {"1,5,0", 0.0f}, {"", 0.0f}, {"12 ", 0.0f},
-                {"abc", 0.0f},     {"-3,25", -3.25f}, {"1e2", 100.0f}, {"inf", 0.0f}, {"0x10", 0.0f},
-                {",5", 0.5f},      {"-", 0.0f},       {"1e39", 0.0f},  {"-1e39", 0.0f},  {"3,4e38", 3.4e38f}};
-    for (const auto& f : fall) EXPECT_FLOAT_EQ(TextTillTal(QString::fromUtf8(f.text)), f.varde) << f.text;
+        bool lasbart;
+    } fall[] = {{"  12,5", 12.5f, true}, {"12.5", 12.5f, true}, {"1,5,0", 0.0f, false}, {"", 0.0f, false},
+                {"12 ", 0.0f, false},    {"abc", 0.0f, false},  {"-3,25", -3.25f, true}, {"1e2", 100.0f, true},
+                {"inf", 0.0f, false},    {"0x10", 0.0f, false}, {",5", 0.5f, true},      {"-", 0.0f, false},
+                {"0", 0.0f, true},       {"  ", 0.0f, false},   {"1e39", 0.0f, false},   {"-1e39", 0.0f, false},
+                {"3,4e38", 3.4e38f, true}};
+    for (const auto& f : fall) {
+        const QString text = QString::fromUtf8(f.text);
+        EXPECT_FLOAT_EQ(TextTillTal(text), f.varde) << f.text;
+        EXPECT_EQ(LasTal(text).has_value(), f.lasbart) << f.text;
+        if (f.lasbart) {
+            EXPECT_FLOAT_EQ(*LasTal(text), f.varde) << f.text;
+        }
+    }
 }
 
 TEST(VisaVarde, AvrundarTillDecimalernaOchHogerjusterarTill6) {
