@@ -1,5 +1,7 @@
 #include "print/RapportRtf.h"
 
+#include <QHash>
+
 namespace matvarda {
 namespace {
 
@@ -77,6 +79,15 @@ QByteArray Bild(const QByteArray& png, const TCirkeldiagram& cirkel) {
 QByteArray RapportRtf(const TRapport& rapport, const TLayoutval& val, const TCirkelbild& cirkelbild) {
     QByteArray rtf = Dokumenthuvud;
     rtf.reserve(rapport.Nastarad() * 100);
+    // The ideal pie is the same in every section: drawn once.
+    QHash<QString, QByteArray> bilder;
+    const auto bild = [&](const TCirkeldiagram& cirkel) {
+        QString nyckel = cirkel.Titel;
+        for (const TCirkelbit& bit : cirkel.Bitar) nyckel += u'|' + bit.Markering + u'|' + QString::number(bit.Varde);
+        auto plats = bilder.find(nyckel);
+        if (plats == bilder.end()) plats = bilder.insert(nyckel, cirkelbild(cirkel));
+        return *plats;
+    };
     bool forsta = true;
     for (const TRapportavsnitt& avsnitt : Rapportavsnitt(rapport)) {
         if (!forsta) rtf += "\\sect";
@@ -90,7 +101,7 @@ QByteArray RapportRtf(const TRapport& rapport, const TLayoutval& val, const TCir
         if (!val.Cirkeldiagram || !cirkelbild) continue;
         rtf += "\\pard\\plain\\sb300 ";
         for (const TCirkeldiagram& cirkel : Cirkelpar(avsnitt, val.Idealfordelning))
-            if (const QByteArray png = cirkelbild(cirkel); !png.isEmpty()) rtf += Bild(png, cirkel) + ' ';
+            if (const QByteArray png = bild(cirkel); !png.isEmpty()) rtf += Bild(png, cirkel) + ' ';
         rtf += "\\par\n";
     }
     return rtf + "}\n";
