@@ -279,6 +279,11 @@ bool SkrivRapportExcel(const TRapport& rapport, const TLayoutval& val, const QSt
     QTemporaryFile tillfallig(QFileInfo(fil).absoluteFilePath() + QStringLiteral(".XXXXXX"));
     if (!tillfallig.open()) return false;
     tillfallig.close();
+    // A temporary file is the owner's alone; the report is read as any file.
+    const QFileInfo gammal(fil);
+    tillfallig.setPermissions(gammal.exists() ? gammal.permissions()
+                                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ReadGroup | QFileDevice::ReadOther);
     const QByteArray namn = QFile::encodeName(tillfallig.fileName());
     lxw_workbook* bok = workbook_new(namn.constData());
     if (!bok) return false;
