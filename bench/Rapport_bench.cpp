@@ -5,6 +5,7 @@
 #include "calc/RaknaOm.h"
 #include "core/Livsmedel.h"
 #include "print/Rapport.h"
+#include "print/Rapportfil.h"
 #include "print/Rapportlayout.h"
 #include "print/Rapportritning.h"
 
@@ -64,6 +65,24 @@ void RapportPdf_FullWeek(benchmark::State& state) {
     state.counters["sidor"] = sidor;
 }
 BENCHMARK(RapportPdf_FullWeek)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+// A document of the full week with its pies, composed and written.
+void RapportDokument(benchmark::State& state, Rapportfiltyp typ) {
+    const THelVecka vecka;
+    QTemporaryDir mapp;
+    const QString fil = mapp.filePath(QStringLiteral("vecka.") + Filtypsinfo(typ).Andelse);
+    for (auto _ : state)
+        if (!SkrivRapportfil(typ, vecka.Komponera(), vecka.layoutval, fil)) state.SkipWithError("filen kunde inte skrivas");
+}
+
+void RapportRtf_FullWeek(benchmark::State& state) { RapportDokument(state, Rapportfiltyp::Rtf); }
+BENCHMARK(RapportRtf_FullWeek)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void RapportExcel_FullWeek(benchmark::State& state) { RapportDokument(state, Rapportfiltyp::Excel); }
+BENCHMARK(RapportExcel_FullWeek)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void RapportHtml_FullWeek(benchmark::State& state) { RapportDokument(state, Rapportfiltyp::Html); }
+BENCHMARK(RapportHtml_FullWeek)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 // What the preview needs before it shows anything: the first page, at 100 %.
 void ForhandsvisningForstaSida_FullWeek(benchmark::State& state) {

@@ -9,9 +9,7 @@
 #include "need/Norm.h"
 #include "need/Nvval.h"
 #include "print/Rapportargument.h"
-#include "print/Rapportlayout.h"
-#include "print/Rapportritning.h"
-#include "print/Rapporttext.h"
+#include "print/Rapportfil.h"
 #include "platform/Tabell.h"
 #include "platform/Textfil.h"
 
@@ -46,7 +44,7 @@ public:
 struct TUtfil {
     QString Berakning;
     QString Fil;
-    QString Typ;
+    Rapportfiltyp Typ;
 };
 
 // One report per calculation: the file named, or in the folder a file
@@ -55,23 +53,20 @@ struct TUtfil {
 std::optional<QList<TUtfil>> Utfiler(const TRapportkommando& k, QTextStream& fel) {
     const QFileInfo ut(k.Ut);
     const bool mapp = ut.isDir() || k.Berakningar.size() > 1 || k.Ut.endsWith(u'/');
-    const QString typ = !mapp ? ut.suffix().toLower() : k.Typ.isEmpty() ? QStringLiteral("pdf") : k.Typ;
-    if (!ArKandTyp(typ)) {
-        fel << QStringLiteral("Okänd filtyp för %1: ange .pdf eller .txt.\n").arg(k.Ut);
+    const QString andelse = !mapp ? ut.suffix().toLower() : k.Typ.isEmpty() ? QStringLiteral("pdf") : k.Typ;
+    const auto typ = FiltypForAndelse(andelse);
+    if (!typ) {
+        fel << QStringLiteral("Okänd filtyp för %1: ange .pdf, .rtf, .xlsx, .html eller .txt.\n").arg(k.Ut);
         return std::nullopt;
     }
-    if (!ArSkrivbarTyp(typ)) {
-        fel << QStringLiteral("Filtypen %1 kan ännu inte skrivas; välj pdf eller txt.\n").arg(typ);
-        return std::nullopt;
-    }
-    if (!mapp) return QList<TUtfil>{{k.Berakningar.first(), k.Ut, typ}};
+    if (!mapp) return QList<TUtfil>{{k.Berakningar.first(), k.Ut, *typ}};
     if (!QDir().mkpath(k.Ut)) {
         fel << QStringLiteral("Kan ej skapa mappen %1.\n").arg(k.Ut);
         return std::nullopt;
     }
     QList<TUtfil> filer;
     for (const QString& berakning : k.Berakningar)
-        filer.append({berakning, QDir(k.Ut).filePath(QFileInfo(berakning).completeBaseName() + u'.' + typ), typ});
+        filer.append({berakning, QDir(k.Ut).filePath(QFileInfo(berakning).completeBaseName() + u'.' + andelse), *typ});
     return filer;
 }
 
@@ -104,10 +99,8 @@ struct TArbetsmapp {
 };
 
 bool SkrivRapport(const TRapportkommando& k, const TTillstand& t, const TUtfil& utfil) {
-    const TRapport rapport = KomponeraRapport(t, k.Val, k.Dag, k.Maltid);
-    if (utfil.Typ == u"txt") return SkrivTextrader(utfil.Fil, Rapporttext(rapport));
     const TLayoutval val{k.Cirklar, k.Rubrik, Rapportdatum(), t.Installningar.Idealfordelning};
-    return SkrivRapportPdf(LayoutaRapport(rapport, val), utfil.Fil);
+    return SkrivRapportfil(utfil.Typ, KomponeraRapport(t, k.Val, k.Dag, k.Maltid), val, utfil.Fil);
 }
 
 // Reads the calculation into a copy of the start state and writes its

@@ -69,9 +69,10 @@ void TFormUtskriftsval2::SkapaKontroller() {
     connect(CheckBox1, &QCheckBox::clicked, this, &TFormUtskriftsval2::CheckBox1Click);
     connect(CheckBoxKomprimerad, &QCheckBox::clicked, this, &TFormUtskriftsval2::CheckBoxKomprimeradClick);
 
-    // RTF, Excel and HTML join the list when they can be written.
-    RadioGroup3 = Radiogrupp(QStringLiteral("Vilken typ av fil vill du skriva ut till?"),
-                             {QStringLiteral("Acrobat Reader (PDF)")}, Filtypsknappar);
+    QStringList filtyper;
+    for (const TRapportfiltyp& typ : Rapportfiltyper())
+        if (!typ.Namn.isEmpty()) filtyper << typ.Namn;
+    RadioGroup3 = Radiogrupp(QStringLiteral("Vilken typ av fil vill du skriva ut till?"), filtyper, Filtypsknappar);
     RadioGroup3->setEnabled(false);
     lodrat->addWidget(RadioGroup3);
 
@@ -123,9 +124,10 @@ TLayoutval TFormUtskriftsval2::Layoutval() const {
 
 void TFormUtskriftsval2::ButtonSkrivClick() {
     const TRapport rapport = KomponeraRapport(t_, Utskriftsval(), t_.Dagbok.AktuellDag, t_.Dagbok.AktuellMaltid);
-    const TRapportlayout layout = LayoutaRapport(rapport, Layoutval());
-    if (CheckBox1->isChecked()) SparaRapportPdf(layout, omgivning_.Dialogerna, t_.Start.Berakningsmapp);
-    else if (forhandsvisning_) forhandsvisning_(layout);
+    if (CheckBox1->isChecked())
+        SparaRapport(Rapportfiltyper()[Filtypsknappar->checkedId()].Typ, rapport, Layoutval(), omgivning_.Dialogerna,
+                     t_.Start.Berakningsmapp);
+    else if (forhandsvisning_) forhandsvisning_(LayoutaRapport(rapport, Layoutval()));
 }
 
 }  // namespace matvarda

@@ -140,6 +140,7 @@ public:
             valda_.push_back({n - ForstaNaringsnummer, t.Katalog.Decimaler[n], t.Katalog.Kortnamn[n],
                               mellanslag < 0 ? QStringLiteral(" ") : etikett.mid(mellanslag + 1)});
         }
+        for (const TValtAmne& amne : valda_) rapport_.Amnen.append({amne.Kortnamn, amne.Enhet, amne.Decimaler});
         SummaGrupper();
     }
 
@@ -229,19 +230,39 @@ private:
 
     void SkrivRad() { Skriv(rad_.Ta()); }
 
+    // The block's figures, over the lines written since its first.
+    void Post(TRapportpost post) {
+        post.AntalRader = rapport_.Nastarad() - post.Rad;
+        rapport_.Poster.append(std::move(post));
+    }
+
+    // A food's name and grams, and its prices when the line shows them.
+    TRapportpost Livsmedelspost(const TMaltidsrad& mat, int rad) const {
+        TRapportpost post{.Slag = Postslag::Livsmedel, .Rad = rad, .Namn = mat.Livsmedel.left(Etikettbredd),
+                          .Gram = double(mat.Gram)};
+        if (val_.Pris && HarPris(mat)) {
+            post.Pris = Radpris(mat);
+            post.Kgpris = double(mat.Kgpris);
+        }
+        return post;
+    }
+
     // The label area holds the label on the first line and is empty on the
     // continuation lines.
     void Kolumnrubrik(const QString& etikett) {
+        const int forsta = rapport_.Nastarad();
         for (std::size_t g = 0; g < summagrupper_.size(); ++g) {
             if (g == 0) rad_ << etikett;
             rad_.Fyll(Etikettbredd);
             for (int i = summagrupper_[g].first; i < summagrupper_[g].second; ++i) rad_.Kolumn(valda_[i].Kortnamn);
             SkrivRad();
         }
+        Post({.Slag = Postslag::Kolumnrubrik, .Rad = forsta, .Namn = etikett});
         Skriv({});
     }
 
     void Summablock(const QString& etikett, const QString& prisetikett, float pris, const TNaringsvarden& v) {
+        const int forsta = rapport_.Nastarad();
         for (std::size_t g = 0; g < summagrupper_.size(); ++g) {
             if (g == 0 && val_.Pris) (rad_ << prisetikett).Tal(pris, 0, 2) << u" kr";
             else if (g == 0) rad_ << etikett;
@@ -250,6 +271,10 @@ private:
                 rad_.Tal(v[valda_[i].Index], Kolumnbredd, valda_[i].Decimaler);
             SkrivRad();
         }
+        TRapportpost post{.Slag = Postslag::Summa, .Rad = forsta, .Namn = etikett};
+        if (val_.Pris) post.Pris = pris;
+        for (const TValtAmne& amne : valda_) post.Varden.append(v[amne.Index]);
+        Post(std::move(post));
         Skriv({});
     }
 
@@ -267,6 +292,7 @@ private:
     // Six values on the name line, six on the amount line, then six a line
     // while any are left.
     void Livsmedelsblock(const TMaltidsrad& mat) {
+        const int forsta = rapport_.Nastarad();
         const int antal = static_cast<int>(valda_.size());
         (rad_ << QStringView(mat.Livsmedel).left(Etikettbredd)).Fyll(Etikettbredd);
         Radvarden(mat, 0, std::min(PerRad, antal));
@@ -276,6 +302,16 @@ private:
             rad_.Fyll(Etikettbredd);
             Radvarden(mat, fran, std::min(fran + PerRad, antal));
         }
+        TRapportpost post = Livsmedelspost(mat, forsta);
+        if (!val_.Pris && Antal(mat) > 0.01) {
+            post.Antal = Antal(mat);
+            post.Enhet = mat.Enhet;
+        }
+        for (const TValtAmne& amne : valda_) {
+            const float per100 = mat.Naring[amne.Index];
+            post.Varden.append(per100 < -0.1f ? std::nan("") : per100 * double(mat.Gram) / 100);
+        }
+        Post(std::move(post));
         Skriv({});
     }
 
@@ -295,6 +331,7 @@ private:
             const TMaltidsrad& mat = t_.Dagbok.Berakning[d][m][k];
             if (ArTom(mat)) continue;
             (rad_ << QStringView(mat.Livsmedel).left(Etikettbredd)).Fyll(Etikettbredd);
+            TRapportpost post = Livsmedelspost(mat, rapport_.Nastarad());
             if (val_.Pris) {
                 rad_.Tal(mat.Gram, 6, 0);
                 if (HarPris(mat)) rad_ << u"      " << Kronor(Radpris(mat)) << u"      " << Kronor(mat.Kgpris);
@@ -304,8 +341,11 @@ private:
                 const int sort = rad_.Langd() + Enhetsbredd;
                 if (antal > 0.01) rad_ << mat.Enhet;
                 rad_.Fyll(sort).Tal(mat.Gram, 6, 0);
+                post.Antal = antal;
+                if (antal > 0.01) post.Enhet = mat.Enhet;
             }
             SkrivRad();
+            Post(std::move(post));
         }
         if (!val_.Pris) return;
         Skriv({});
@@ -318,14 +358,21 @@ private:
         for (int k = 1; k < AntalPlatser; ++k) {
             const TMaltidsrad& mat = t_.Dagbok.Berakning[d][m][k];
             if (mat.Livsmedel.isEmpty()) continue;
-            (rad_ << QStringView(mat.Livsmedel).left(KomprimeratNamn)).Fyll(KomprimeratNamn);
-            rad_.Tal(Antal(mat), 8, 1) << u"  ";
-            const int enhet = rad_.Langd() + KomprimeradEnhet;
-            (rad_ << QStringView(mat.Enhet).left(KomprimeradEnhet)).Fyll(enhet);
-            rad_.Tal(mat.Gram, 6, 0) << u" gram";
-            SkrivRad();
+            Skriv(KomprimeradRad(mat));
+            Post({.Slag = Postslag::Livsmedel, .Rad = rapport_.Nastarad() - 1,
+                  .Namn = mat.Livsmedel.left(KomprimeratNamn), .Antal = Antal(mat), .Antalsdecimaler = 1,
+                  .Enhet = mat.Enhet.left(KomprimeradEnhet), .Gram = double(mat.Gram)});
         }
         vantandeBlankrad_ = true;
+    }
+
+    QString KomprimeradRad(const TMaltidsrad& mat) {
+        (rad_ << QStringView(mat.Livsmedel).left(KomprimeratNamn)).Fyll(KomprimeratNamn);
+        rad_.Tal(Antal(mat), 8, 1) << u"  ";
+        const int enhet = rad_.Langd() + KomprimeradEnhet;
+        (rad_ << QStringView(mat.Enhet).left(KomprimeradEnhet)).Fyll(enhet);
+        rad_.Tal(mat.Gram, 6, 0) << u" gram";
+        return rad_.Ta();
     }
 
     // Bars, energy line and pie entry of a meal, a day or the period. The
@@ -346,7 +393,14 @@ private:
         Skriv(Skallinje);
         Skriv({});
         const bool utanAndel = !(andel > 0.001f);
-        for (const TValtAmne& amne : valda_) {
+        for (int i = 0; i < static_cast<int>(valda_.size()); ++i) {
+            const TValtAmne& amne = valda_[i];
+            TRapportpost post{.Slag = Postslag::Stapel, .Rad = rapport_.Nastarad(), .Namn = amne.Kortnamn,
+                              .Varden = {double(v[amne.Index])}, .Amne = i};
+            if (!utanAndel) {
+                post.Procent = double(procent[amne.Index]) / andel;
+                post.Rekommendation = double(t_.Behov.Dagsbehov[amne.Index]) * andel;
+            }
             rad_ << Stapelmarke.unicode() << amne.Kortnamn << u' ';
             rad_.Tal(v[amne.Index], 0, amne.Decimaler) << u' ' << amne.Enhet << u" ?";
             if (utanAndel) rad_ << u' ';
@@ -356,6 +410,7 @@ private:
             else rad_.Tal(double(t_.Behov.Dagsbehov[amne.Index]) * andel, 0, 0);
             rad_ << u'@';
             SkrivRad();
+            Post(std::move(post));
         }
     }
 

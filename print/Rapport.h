@@ -9,6 +9,7 @@
 
 #include <QList>
 #include <QString>
+#include <algorithm>
 #include <optional>
 
 namespace matvarda {
@@ -34,6 +35,38 @@ struct TCirkelpost {
     TEnergifordelning Fordelning;
 };
 
+// A selected nutrient as the report's columns show it.
+struct TRapportamne {
+    QString Kortnamn;
+    QString Enhet;
+    int Decimaler = 0;
+};
+
+// The figures behind a block of lines, for documents that keep numbers as
+// numbers (a spreadsheet computes with them); the lines stay the text.
+enum class Postslag { Kolumnrubrik, Livsmedel, Summa, Stapel };
+
+struct TRapportpost {
+    Postslag Slag = Postslag::Summa;
+    int Rad = 0;         // the block's first line
+    int AntalRader = 1;  // its lines, the closing blank line not counted
+    QString Namn;        // the food, the sum's or header's label, a bar's short name
+    // Food: the portions and their unit as written (none when not written),
+    // the grams, and the price and kilogram price when written.
+    std::optional<double> Antal;
+    int Antalsdecimaler = 2;
+    QString Enhet;
+    std::optional<double> Gram;
+    std::optional<double> Pris;
+    std::optional<double> Kgpris;
+    // Food and sum: one per entry of Amnen, NaN where the food has no value.
+    // Bar: the amount of nutrient `Amne`.
+    QList<double> Varden;
+    int Amne = -1;
+    std::optional<double> Procent;  // of the need; none for a meal without a share
+    std::optional<double> Rekommendation;
+};
+
 struct TRapport {
     // Row 0 holds the field names; the report's lines start at row 1.
     QList<TRapportrad> Rapportbuffert;
@@ -41,6 +74,10 @@ struct TRapport {
     QString ForstaRubrik;
     // One entry per section that ends with totals, in the order written.
     QList<TCirkelpost> Cirkelposter;
+    // The selected nutrients in column order, and the blocks' figures in
+    // line order.
+    QList<TRapportamne> Amnen;
+    QList<TRapportpost> Poster;
 
     int Nastarad() const { return static_cast<int>(Rapportbuffert.size()); }
 };
@@ -58,6 +95,9 @@ struct TRapportavsnitt {
     // The section's own distribution; none when it has no totals.
     std::optional<TEnergifordelning> Cirkel;
 };
+
+// The section's first line of the report: row 0 holds the field names.
+inline int ForstaTextrad(const TRapportavsnitt& avsnitt) { return std::max(avsnitt.ForstaRad, 1); }
 
 // The title as shown: an empty one is the first section's.
 QString VisadRubrik(const TRapport& rapport, int rad);

@@ -1,5 +1,7 @@
 #include "print/Rapportargument.h"
 
+#include "print/Rapportfiltyp.h"
+
 #include <array>
 
 namespace matvarda {
@@ -8,8 +10,6 @@ namespace {
 const std::array<QString, 3> Omfattningar{QStringLiteral("maltid"), QStringLiteral("dag"), QStringLiteral("alla")};
 const std::array<QString, AntalMaltider> Maltidsval{QStringLiteral("frukost"), QStringLiteral("lunch"),
                                                     QStringLiteral("middag"), QStringLiteral("mellanmal")};
-const QStringList Skrivbara{QStringLiteral("pdf"), QStringLiteral("txt")};
-const QStringList Senare{QStringLiteral("rtf"), QStringLiteral("xlsx"), QStringLiteral("html")};
 
 template <std::size_t N>
 int Index(const std::array<QString, N>& val, const QString& text) {
@@ -82,7 +82,7 @@ private:
 
     void Typ(const QString& typ) {
         if (!resultat_.Fel.isEmpty()) return;
-        if (!ArKandTyp(typ)) resultat_.Fel = QStringLiteral("Okänd filtyp: %1").arg(typ);
+        if (!FiltypForAndelse(typ)) resultat_.Fel = QStringLiteral("Okänd filtyp: %1").arg(typ);
         else resultat_.Kommando.Typ = typ;
     }
 
@@ -96,10 +96,6 @@ private:
 TRapportargument LasRapportargument(const QStringList& argument) {
     return TTolkning(argument).Tolka();
 }
-
-bool ArSkrivbarTyp(const QString& typ) { return Skrivbara.contains(typ); }
-
-bool ArKandTyp(const QString& typ) { return ArSkrivbarTyp(typ) || Senare.contains(typ); }
 
 QString Rapporthjalp() {
     return QStringLiteral(
@@ -125,9 +121,9 @@ QString Rapporthjalp() {
         "  --komprimerad                  komprimerad utskrift (utan summor och pris)\n"
         "  --utan-staplar                 utan stapeldiagram\n"
         "  --utan-energifordelning        utan raden med energifördelningen\n"
-        "  --utan-cirklar                 utan cirkeldiagram i PDF\n"
+        "  --utan-cirklar                 utan cirkeldiagram\n"
         "  --rubrik TEXT                  rubrik överst till höger på varje sida\n"
-        "  --typ pdf|txt                  filtyp i en mapp (pdf)\n"
+        "  --typ pdf|rtf|xlsx|html|txt    filtyp i en mapp (pdf)\n"
         "  -o UT                          filen eller mappen som skrivs\n"
         "  --help                         visa denna hjälp\n");
 }

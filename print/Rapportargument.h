@@ -16,7 +16,7 @@ struct TRapportkommando {
     int Maltid = 0;  // 0..3
     bool Cirklar = true;
     QString Rubrik;
-    QString Typ;  // "pdf" or "txt"; empty: by the output file's extension
+    QString Typ;  // an extension of Rapportfiltyper(); empty: by the output file's extension
     QStringList Berakningar;
     QString Ut;
     bool Hjalp = false;
@@ -31,9 +31,5 @@ struct TRapportargument {
 TRapportargument LasRapportargument(const QStringList& argument);
 
 QString Rapporthjalp();
-
-// The file types written today, and those that come later.
-bool ArSkrivbarTyp(const QString& typ);
-bool ArKandTyp(const QString& typ);
 
 }  // namespace matvarda

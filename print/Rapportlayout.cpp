@@ -141,10 +141,10 @@ private:
 
     void Fot(const TRapportavsnitt& avsnitt) {
         auto& cirklar = layout_.Sidor.last().Cirklar;
-        cirklar.append({QRectF(Vanstermarginal + VerkligX, y_ + CirkelY, CirkelBredd, CirkelHojd),
-                        QStringLiteral("Energifördelning, VERKLIG"), VerkligaBitar(avsnitt.Cirkel)});
-        cirklar.append({QRectF(Vanstermarginal + IdealX, y_ + CirkelY, CirkelBredd, CirkelHojd),
-                        QStringLiteral("Energifördelning, IDEAL"), IdealaBitar(val_.Idealfordelning)});
+        for (TCirkeldiagram cirkel : Cirkelpar(avsnitt, val_.Idealfordelning)) {
+            cirkel.Ruta.translate(Vanstermarginal, y_ + CirkelY);
+            cirklar.append(cirkel);
+        }
     }
 
     const TRapport& rapport_;
@@ -175,6 +175,13 @@ QRectF Textruta(double x, double y, const QString& text, Rapporttypsnitt typsnit
 }
 
 QString Rapportdatum() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
+
+std::array<TCirkeldiagram, 2> Cirkelpar(const TRapportavsnitt& avsnitt, const TIdealfordelning& ideal) {
+    return {{{QRectF(VerkligX, 0, CirkelBredd, CirkelHojd), QStringLiteral("Energifördelning, VERKLIG"),
+              VerkligaBitar(avsnitt.Cirkel)},
+             {QRectF(IdealX, 0, CirkelBredd, CirkelHojd), QStringLiteral("Energifördelning, IDEAL"),
+              IdealaBitar(ideal)}}};
+}
 
 TRapportlayout LayoutaRapport(const TRapport& rapport, const TLayoutval& val) {
     return TLayoutare(rapport, val).Layouta();

@@ -8,6 +8,7 @@
 #include "print/Rapport.h"
 
 #include <QList>
+#include <array>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -89,6 +90,11 @@ struct TLayoutval {
     QString Datum;
     TIdealfordelning Idealfordelning;
 };
+
+// The section's own pie and the ideal one beside it, from the top of the
+// footer band: the actual one at left, empty when the section has too
+// little energy or no totals.
+std::array<TCirkeldiagram, 2> Cirkelpar(const TRapportavsnitt& avsnitt, const TIdealfordelning& ideal);
 
 // Today in the system's short date format, as the pages show it.
 QString Rapportdatum();

@@ -155,6 +155,22 @@ QImage Sidbild(const TRapportsida& sida, double skala) {
     return bild;
 }
 
+QByteArray CirkelPng(const TCirkeldiagram& cirkel, double skala) {
+    QImage bild(qCeil(cirkel.Ruta.width() * skala), qCeil(cirkel.Ruta.height() * skala), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    {
+        QPainter malare(&bild);
+        malare.scale(skala, skala);
+        malare.translate(-cirkel.Ruta.topLeft());
+        malare.setRenderHint(QPainter::Antialiasing);
+        RitaCirkel(malare, cirkel);
+    }
+    QByteArray png;
+    QBuffer buffert(&png);
+    if (!buffert.open(QIODevice::WriteOnly) || !bild.save(&buffert, "PNG")) return {};
+    return png;
+}
+
 bool RitaSidor(QPagedPaintDevice& enhet, const TRapportlayout& layout, int fran, int till) {
     QPainter malare;
     if (!malare.begin(&enhet)) return false;

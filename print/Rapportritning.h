@@ -25,6 +25,10 @@ void RitaSida(QPainter& malare, const TRapportsida& sida, double skala);
 // The page as an image on white, `skala` image pixels to a report pixel.
 QImage Sidbild(const TRapportsida& sida, double skala);
 
+// A pie alone as a PNG picture, `skala` pixels to a report pixel; empty
+// when it cannot be made.
+QByteArray CirkelPng(const TCirkeldiagram& cirkel, double skala);
+
 // Pages `fran` to `till` (from 0) on a device whose origin is the paper's
 // corner: a printer in full-page mode, or a PDF writer. False when the
 // device cannot be painted on.

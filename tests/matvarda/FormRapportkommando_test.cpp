@@ -123,10 +123,9 @@ TEST_F(RapportkommandoTest, ValenGerRapportensOmfattning) {
 TEST_F(RapportkommandoTest, FelIArgumentOchArbetsmappGerStatus2) {
     EXPECT_EQ(Kor("--dag 9 v.dbok -o ut.pdf"), 2);
     EXPECT_EQ(fel, "Ogiltigt värde för --dag: 9\nSe matvarda rapport --help.\n");
-    EXPECT_EQ(Kor(mapp.Fil("vecka.dbok") + " -o " + mapp.Fil("vecka.rtf")), 2);
-    EXPECT_EQ(fel, "Filtypen rtf kan ännu inte skrivas; välj pdf eller txt.\n");
-    EXPECT_FALSE(QFile::exists(mapp.Fil("vecka.rtf")));
     EXPECT_EQ(Kor(mapp.Fil("vecka.dbok") + " -o " + mapp.Fil("vecka.doc")), 2);
+    EXPECT_EQ(fel, "Okänd filtyp för " + mapp.Fil("vecka.doc") + ": ange .pdf, .rtf, .xlsx, .html eller .txt.\n");
+    EXPECT_FALSE(QFile::exists(mapp.Fil("vecka.doc")));
     EXPECT_EQ(Kor("--help"), 0);
     EXPECT_TRUE(ut.startsWith("Användning: matvarda rapport"));
 
@@ -137,3 +136,21 @@ TEST_F(RapportkommandoTest, FelIArgumentOchArbetsmappGerStatus2) {
 }
 
 }  // namespace
+
+// Each type by its extension, and by --typ into a folder.
+TEST_F(RapportkommandoTest, VarjeFiltypSkrivs) {
+    const QList<std::pair<QString, QByteArray>> typer{
+        {"pdf", "%PDF"}, {"rtf", "{\\rtf1"}, {"xlsx", "PK"}, {"html", "<!DOCTYPE html>"}, {"txt", "Dag 1"}};
+    for (const auto& [andelse, borjan] : typer) {
+        const QString fil = mapp.Fil("vecka." + andelse);
+        ASSERT_EQ(Kor("--rubrik Vecka " + mapp.Fil("vecka.dbok") + " -o " + fil), 0) << fel.toStdString();
+        const auto innehall = LasFil(fil);
+        ASSERT_TRUE(innehall.has_value()) << andelse.toStdString();
+        EXPECT_TRUE(innehall->startsWith(borjan)) << andelse.toStdString();
+        EXPECT_FALSE(QDir(mapp.Sokvag()).entryList({"vecka." + andelse + ".*"}, QDir::Files | QDir::Hidden).size())
+            << "en tillfällig fil blev kvar";
+    }
+    ASSERT_EQ(Kor("--typ xlsx " + mapp.Fil("vecka.dbok") + " " + mapp.Fil("annan.dbok") + " -o " + mapp.Fil("ut")), 0);
+    EXPECT_TRUE(QFile::exists(mapp.Fil("ut/vecka.xlsx")));
+    EXPECT_TRUE(QFile::exists(mapp.Fil("ut/annan.xlsx")));
+}
