@@ -105,14 +105,20 @@ QString Rad(const QString& rad) {
            stapel.Rekommendation.toHtmlEscaped() + QStringLiteral("</td></tr>\n");
 }
 
+// The heading and the date; an empty heading leaves no empty element.
+QString Sidhuvud(const TLayoutval& val) {
+    const QString datum = QStringLiteral("<span>") + val.Datum.toHtmlEscaped() + QStringLiteral("</span>");
+    if (val.Rubrik.isEmpty()) return datum;
+    return QStringLiteral("<span>") + val.Rubrik.toHtmlEscaped() + QStringLiteral("</span>") + datum;
+}
+
 }  // namespace
 
 QByteArray RapportHtml(const TRapport& rapport, const TLayoutval& val) {
     QString html = Huvud;
     html.reserve(rapport.Nastarad() * 120);
     for (const TRapportavsnitt& avsnitt : Rapportavsnitt(rapport)) {
-        html += QStringLiteral("<section>\n<div class=\"huvud\"><span>") + val.Rubrik.toHtmlEscaped() +
-                QStringLiteral("</span><span>") + val.Datum.toHtmlEscaped() + QStringLiteral("</span></div>\n<h2>") +
+        html += QStringLiteral("<section>\n<div class=\"huvud\">") + Sidhuvud(val) + QStringLiteral("</div>\n<h2>") +
                 avsnitt.Rubrik.toHtmlEscaped() + QStringLiteral("</h2>\n<div class=\"rulla\"><table>\n");
         for (int r = ForstaTextrad(avsnitt); r < avsnitt.ForstaRad + avsnitt.AntalRader; ++r)
             html += Rad(rapport.Rapportbuffert[r].del1);

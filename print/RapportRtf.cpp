@@ -54,7 +54,8 @@ QByteArray Stapelrad(const QString& rad) {
     QByteArray celler = "\\trowd\\trgaph0\\trleft0\\trrh225" + Cell(Stapelstart);
     QByteArray text = "\\pard\\intbl\\plain\\f0\\fs18 " + Text(stapel.Etikett) + "\\cell";
     if (bredd > 0) {
-        celler += Cell(Stapelstart + bredd, "\\clcfpat1\\clcbpat1\\clshdng10000");
+        // The cell's background colour alone: Writer paints a 100 % pattern black.
+        celler += Cell(Stapelstart + bredd, "\\clcbpat1");
         text += "\\pard\\intbl\\plain\\f0\\fs18\\cell";
     }
     if (bredd < 370) {
