@@ -5,8 +5,6 @@
 namespace matvarda {
 namespace {
 
-constexpr double Nederkant = Sidhojd - Ovrigmarginal;
-
 // The title band, counted from the page's top margin and the left margin;
 // the date stands on the title's baseline.
 constexpr double Huvudhojd = 40;
@@ -25,7 +23,7 @@ constexpr int KortasteNamnrad = 20;  // characters, whatever the price's length
 constexpr int Indrag = 2;            // characters: a name's further lines stand in from its first
 
 static_assert(Vanstermarginal + Kolumner[1] + Kolumnbredd <= Sidbredd - Ovrigmarginal);
-static_assert(PrisraderPerKolumn == static_cast<int>((Nederkant - Ovrigmarginal - Huvudhojd) / Radhojd));
+static_assert(PrisraderPerKolumn == static_cast<int>((Sidnederkant - Ovrigmarginal - Huvudhojd) / Radhojd));
 
 const QString Titel = QStringLiteral("Pris per kg");
 

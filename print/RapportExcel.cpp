@@ -1,14 +1,14 @@
 #include "print/RapportExcel.h"
 
+#include "platform/Textfil.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <xlsxwriter.h>
 
 #include <cmath>
 #include <deque>
-#include <filesystem>
 #include <map>
 
 namespace matvarda {
@@ -274,27 +274,17 @@ private:
 }  // namespace
 
 bool SkrivRapportExcel(const TRapport& rapport, const TLayoutval& val, const QString& fil) {
-    // The library writes to a name: a temporary one beside the file, so the
-    // rename stays on one file system and the old file stays whole until it.
-    QTemporaryFile tillfallig(QFileInfo(fil).absoluteFilePath() + QStringLiteral(".XXXXXX"));
-    if (!tillfallig.open()) return false;
-    tillfallig.close();
-    // A temporary file is the owner's alone; the report is read as any file.
-    const QFileInfo gammal(fil);
-    tillfallig.setPermissions(gammal.exists() ? gammal.permissions()
-                                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                    QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    const QByteArray namn = QFile::encodeName(tillfallig.fileName());
+    // The library writes only to a name: the workbook is made in a folder of
+    // its own and its bytes then go through the one file writer.
+    const QTemporaryDir mapp;
+    if (!mapp.isValid()) return false;
+    const QByteArray namn = QFile::encodeName(mapp.filePath(QStringLiteral("rapport.xlsx")));
     lxw_workbook* bok = workbook_new(namn.constData());
     if (!bok) return false;
     const bool skrivet = TExcelskrivare(rapport, val, bok).Skriv();
     if (workbook_close(bok) != LXW_NO_ERROR || !skrivet) return false;
-    std::error_code fel;
-    std::filesystem::rename(std::filesystem::path(namn.toStdString()),
-                            std::filesystem::path(QFile::encodeName(fil).toStdString()), fel);
-    if (fel) return false;
-    tillfallig.setAutoRemove(false);
-    return true;
+    const auto innehall = LasFil(QFile::decodeName(namn));
+    return innehall && SkrivFil(fil, *innehall);
 }
 
 }  // namespace matvarda

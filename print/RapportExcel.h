@@ -12,8 +12,8 @@
 
 namespace matvarda {
 
-// Written under a temporary name beside `fil` and renamed over it; false,
-// with the old file whole, when it cannot be written.
+// Written through the one file writer; false, with the old file whole,
+// when it cannot be written.
 bool SkrivRapportExcel(const TRapport& rapport, const TLayoutval& val, const QString& fil);
 
 }  // namespace matvarda

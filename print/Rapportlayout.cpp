@@ -8,7 +8,6 @@ namespace matvarda {
 namespace {
 
 constexpr double Punkt = Rapportpunkter / 72;
-constexpr double Nederkant = Sidhojd - Ovrigmarginal;
 
 // The bands of the template, their heights and what they place where,
 // counted from the left margin and the band's top.
@@ -88,7 +87,7 @@ private:
 
     // Room for a band of `hojd` on this page, else a new one.
     void Plats(double hojd) {
-        if (y_ + hojd > Nederkant) NySida(layout_.Sidor.last().Avsnitt);
+        if (y_ + hojd > Sidnederkant) NySida(layout_.Sidor.last().Avsnitt);
     }
 
     void Text(double x, double y, const QString& text, Rapporttypsnitt typsnitt = Rapporttypsnitt::Rad) {

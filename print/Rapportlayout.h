@@ -21,6 +21,7 @@ constexpr double Sidbredd = 210 / 25.4 * Rapportpunkter;
 constexpr double Sidhojd = 297 / 25.4 * Rapportpunkter;
 constexpr double Vanstermarginal = 48;
 constexpr double Ovrigmarginal = 24;  // top, bottom and right
+constexpr double Sidnederkant = Sidhojd - Ovrigmarginal;
 
 // Courier New (9 pt lines, 16 pt bold section titles, 14 pt bold page
 // titles) and a 13-pixel sans-serif for the pies.

@@ -16,14 +16,8 @@ protected:
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
     TMaltidsrad& Lagg(int dag, int maltid, int slot, float gram, std::map<int, double> naring, float kgpris = 0) {
-        TMaltidsrad& rad = t->Dagbok.Berakning[dag][maltid][slot];
-        rad.Kod = QStringLiteral("K%1").arg(slot);
-        rad.Livsmedel = QStringLiteral("Mat");
-        rad.Gram = gram;
-        rad.Portion = 100;
-        rad.Kgpris = kgpris;
-        rad.Naring = Naringar(std::move(naring));
-        return rad;
+        return test::LaggIDagboken(*t, dag, maltid, slot, QStringLiteral("Mat"), gram, std::move(naring), 100, QString(),
+                                   kgpris);
     }
 
     std::unique_ptr<TTillstand> t = std::make_unique<TTillstand>();

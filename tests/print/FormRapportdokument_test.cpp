@@ -119,14 +119,7 @@ protected:
 
     void Lagg(int dag, int maltid, int plats, const QString& namn, float gram, std::map<int, double> naring,
               float portion, const QString& enhet, float kgpris) {
-        TMaltidsrad& rad = t->Dagbok.Berakning[dag][maltid][plats];
-        rad.Kod = QStringLiteral("K%1").arg(plats);
-        rad.Livsmedel = namn;
-        rad.Gram = gram;
-        rad.Portion = portion;
-        rad.Enhet = enhet;
-        rad.Kgpris = kgpris;
-        rad.Naring = Naringar(std::move(naring));
+        test::LaggIDagboken(*t, dag, maltid, plats, namn, gram, std::move(naring), portion, enhet, kgpris);
     }
 
     QString Skriv(Rapportfiltyp typ, const TUtskriftsval& val) {

@@ -46,15 +46,7 @@ protected:
 
     TMaltidsrad& Lagg(int dag, int maltid, int plats, const QString& namn, float gram, std::map<int, double> naring,
                       float portion = 100, const QString& enhet = QStringLiteral("st"), float kgpris = 0) {
-        TMaltidsrad& rad = t->Dagbok.Berakning[dag][maltid][plats];
-        rad.Kod = QStringLiteral("K%1").arg(plats);
-        rad.Livsmedel = namn;
-        rad.Gram = gram;
-        rad.Portion = portion;
-        rad.Enhet = enhet;
-        rad.Kgpris = kgpris;
-        rad.Naring = Naringar(std::move(naring));
-        return rad;
+        return test::LaggIDagboken(*t, dag, maltid, plats, namn, gram, std::move(naring), portion, enhet, kgpris);
     }
 
     // The milk of the worked example: a glass of 200 g.

@@ -62,4 +62,17 @@ TNaringsvarden Naringar(std::map<int, double> varden) {
     return n;
 }
 
+TMaltidsrad& LaggIDagboken(TTillstand& t, int dag, int maltid, int plats, const QString& namn, float gram,
+                           std::map<int, double> naring, float portion, const QString& enhet, float kgpris) {
+    TMaltidsrad& rad = t.Dagbok.Berakning[dag][maltid][plats];
+    rad.Kod = QStringLiteral("K%1").arg(plats);
+    rad.Livsmedel = namn;
+    rad.Gram = gram;
+    rad.Portion = portion;
+    rad.Enhet = enhet;
+    rad.Kgpris = kgpris;
+    rad.Naring = Naringar(std::move(naring));
+    return rad;
+}
+
 }  // namespace matvarda::test

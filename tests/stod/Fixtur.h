@@ -4,6 +4,7 @@
 // temporary folder.
 
 #include "core/Naringsamnen.h"
+#include "core/Tillstand.h"
 
 #include <QString>
 #include <QStringList>
@@ -46,5 +47,10 @@ void SkrivBytes(const QString& fil, const QByteArray& innehall);
 
 // A food with all nutrients set from one value, handy where only totals matter.
 TNaringsvarden Naringar(std::map<int, double> varden);
+
+// Puts a food with these figures into one slot of the diary; its code is "K"
+// and the slot.
+TMaltidsrad& LaggIDagboken(TTillstand& t, int dag, int maltid, int plats, const QString& namn, float gram,
+                           std::map<int, double> naring, float portion, const QString& enhet, float kgpris);
 
 }  // namespace matvarda::test
